@@ -1,0 +1,52 @@
+#include <cstdint>
+#include <cstdlib>
+#include <iostream>
+
+#include "Stack.h"
+
+namespace {
+
+// Writes main's line for a pop or peek result. An empty stack has already written its own
+// message and answered EMPTY_RESULT, so that result gets no line here.
+void report(const char* label, std::int32_t result)
+{
+    if (result != EMPTY_RESULT) {
+        std::cout << label << result << std::endl;
+    }
+}
+
+}  // namespace
+
+int main()
+{
+    Stack stack(3);
+    std::cout << "created" << std::endl;
+
+    stack.push(1);
+    std::cout << "Pushed 1" << std::endl;
+    stack.push(2);
+    std::cout << "Pushed 2" << std::endl;
+    stack.push(3);
+    std::cout << "Pushed 3" << std::endl;
+    stack.push(4);  // refused: the stack is full and says so itself
+
+    report("Poped ", stack.pop());
+    report("Peeked ", stack.peek());
+    report("Poped ", stack.pop());
+    report("Peeked ", stack.peek());
+    report("Poped ", stack.pop());
+    report("Poped ", stack.pop());  // the stack is empty by now
+
+    std::cout << "Enter a number to Exit : " << std::flush;
+    std::int32_t answer = 0;
+    std::cin >> answer;  // whatever the read yields, the run ends the same way
+    std::cout << "Deleted" << std::endl;
+
+    // Every line above was flushed, so a failed write has left its mark on the stream.
+    // Returning 0 then would report a lost transcript as success.
+    if (!std::cout) {
+        std::cerr << "stack_demo: could not write to standard output\n";
+        return EXIT_FAILURE;
+    }
+    return EXIT_SUCCESS;
+}
