@@ -1,0 +1,172 @@
+#include "Stack.h"  // first, so this file proves the header stands on its own
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <iostream>
+#include <limits>
+#include <streambuf>
+#include <string>
+
+namespace {
+
+constexpr const char* fullLine = "Stack is full...! Cannot insert any more Data...\n";
+constexpr const char* popEmptyLine = "The Stack is Empty..!\n";
+constexpr const char* peekEmptyLine = "The Stack is Empty..! \n";
+
+// Stands in for standard output while a test runs. Text only counts as written once it has
+// been flushed; anything still waiting for a flush is marked, so a message that is not a whole
+// line followed by a flush fails the comparison.
+class CapturedOutput : std::streambuf {
+public:
+    CapturedOutput() : saved(std::cout.rdbuf(this)) {}
+    CapturedOutput(const CapturedOutput&) = delete;
+    CapturedOutput& operator=(const CapturedOutput&) = delete;
+    CapturedOutput(CapturedOutput&&) = delete;
+    CapturedOutput& operator=(CapturedOutput&&) = delete;
+    ~CapturedOutput() override { std::cout.rdbuf(saved); }
+
+    // What reached standard output since the last call.
+    std::string take()
+    {
+        std::string result = flushed + (pending.empty() ? "" : "[not flushed:" + pending + "]");
+        flushed.clear();
+        pending.clear();
+        return result;
+    }
+
+private:
+    int_type overflow(int_type c) override
+    {
+        if (!traits_type::eq_int_type(c, traits_type::eof())) {
+            pending += traits_type::to_char_type(c);
+        }
+        return traits_type::not_eof(c);
+    }
+    std::streamsize xsputn(const char* text, std::streamsize count) override
+    {
+        pending.append(text, static_cast<std::size_t>(count));
+        return count;
+    }
+    int sync() override
+    {
+        flushed += pending;
+        pending.clear();
+        return 0;
+    }
+
+    std::streambuf* saved;
+    std::string pending;
+    std::string flushed;
+};
+
+TEST(StackEmpty, NewStackIsEmptyAndRefusesPopAndPeek)
+{
+    CapturedOutput out;
+    Stack stack(3);
+    EXPECT_TRUE(stack.isEmpty());
+    EXPECT_FALSE(stack.isFull());
+    EXPECT_EQ(out.take(), "");
+
+    EXPECT_EQ(stack.pop(), EMPTY_RESULT);
+    EXPECT_EQ(out.take(), popEmptyLine);
+    EXPECT_EQ(stack.peek(), EMPTY_RESULT);
+    EXPECT_EQ(out.take(), peekEmptyLine);
+    EXPECT_TRUE(stack.isEmpty());
+
+    // The refusals moved nothing: the first push is the only element.
+    stack.push(5);
+    EXPECT_EQ(stack.pop(), 5);
+    EXPECT_TRUE(stack.isEmpty());
+    EXPECT_EQ(out.take(), "");
+}
+
+TEST(StackFull, FillsRefusesWithoutOverwritingAndDrainsLastInFirstOut)
+{
+    CapturedOutput out;
+    Stack stack(3);
+    stack.push(10);
+    stack.push(20);
+    EXPECT_FALSE(stack.isFull());
+    stack.push(30);
+    EXPECT_TRUE(stack.isFull());
+    EXPECT_FALSE(stack.isEmpty());
+    EXPECT_EQ(out.take(), "");
+
+    stack.push(40);
+    EXPECT_EQ(out.take(), fullLine);
+    EXPECT_TRUE(stack.isFull());
+    EXPECT_EQ(stack.peek(), 30);
+
+    EXPECT_EQ(stack.pop(), 30);
+    EXPECT_FALSE(stack.isFull());
+    EXPECT_EQ(stack.pop(), 20);
+    EXPECT_EQ(stack.pop(), 10);
+    EXPECT_TRUE(stack.isEmpty());
+    EXPECT_EQ(out.take(), "");
+    EXPECT_EQ(stack.pop(), EMPTY_RESULT);
+    EXPECT_EQ(out.take(), popEmptyLine);
+}
+
+TEST(StackPeek, LeavesTheStackAsItWas)
+{
+    CapturedOutput out;
+    Stack stack(3);
+    stack.push(7);
+    stack.push(8);
+    EXPECT_EQ(stack.peek(), 8);
+    EXPECT_EQ(stack.peek(), 8);
+    EXPECT_EQ(stack.pop(), 8);
+    EXPECT_EQ(stack.pop(), 7);
+    EXPECT_TRUE(stack.isEmpty());
+    EXPECT_EQ(out.take(), "");
+}
+
+TEST(StackReuse, AcceptsAPushAfterAPopFromAFullStack)
+{
+    CapturedOutput out;
+    Stack stack(2);
+    stack.push(1);
+    stack.push(2);
+    EXPECT_EQ(stack.pop(), 2);
+    stack.push(99);
+    EXPECT_EQ(out.take(), "");
+    EXPECT_TRUE(stack.isFull());
+    EXPECT_EQ(stack.peek(), 99);
+    stack.push(100);
+    EXPECT_EQ(out.take(), fullLine);
+    EXPECT_EQ(stack.pop(), 99);
+    EXPECT_EQ(stack.pop(), 1);
+}
+
+TEST(StackNoRoom, ZeroOrNegativeCapacityIsEmptyAndFullForLife)
+{
+    for (const std::int32_t size : {0, -1, -3, std::numeric_limits<std::int32_t>::min()}) {
+        SCOPED_TRACE(size);
+        CapturedOutput out;
+        Stack stack(size);
+        EXPECT_TRUE(stack.isEmpty());
+        EXPECT_TRUE(stack.isFull());
+        stack.push(1);
+        stack.push(2);
+        EXPECT_EQ(out.take(), std::string(fullLine) + fullLine);
+        EXPECT_EQ(stack.peek(), EMPTY_RESULT);
+        EXPECT_EQ(stack.pop(), EMPTY_RESULT);
+        EXPECT_EQ(out.take(), std::string(peekEmptyLine) + popEmptyLine);
+        EXPECT_TRUE(stack.isEmpty());
+        EXPECT_TRUE(stack.isFull());
+    }
+}
+
+TEST(StackSentinel, StoredSentinelComesBackWithoutAMessage)
+{
+    CapturedOutput out;
+    Stack stack(1);
+    stack.push(EMPTY_RESULT);
+    EXPECT_EQ(stack.peek(), EMPTY_RESULT);
+    EXPECT_EQ(stack.pop(), EMPTY_RESULT);
+    EXPECT_EQ(out.take(), "");
+    EXPECT_TRUE(stack.isEmpty());
+}
+
+}  // namespace
