@@ -1,0 +1,111 @@
+// Runs stack_demo on a pseudo-terminal and checks what a user at a console would see.
+#include <gtest/gtest.h>
+
+#include <poll.h>
+#include <pty.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace {
+
+constexpr const char* demoPath = STACK_DEMO_PATH;
+constexpr const char* transcriptPath = TRANSCRIPT_PATH;
+constexpr const char* prompt = "Enter a number to Exit : ";
+
+// The program as seen through the terminal's master side.
+class Terminal {
+public:
+    Terminal() : child(forkpty(&master, nullptr, nullptr, nullptr))
+    {
+        if (child == 0) {
+            execl(demoPath, demoPath, static_cast<char*>(nullptr));
+            _exit(127);
+        }
+    }
+    Terminal(const Terminal&) = delete;
+    Terminal& operator=(const Terminal&) = delete;
+    Terminal(Terminal&&) = delete;
+    Terminal& operator=(Terminal&&) = delete;
+    ~Terminal()
+    {
+        if (child > 0) {
+            kill(child, SIGKILL);
+            waitpid(child, nullptr, 0);
+        }
+        if (master >= 0) {
+            close(master);
+        }
+    }
+
+    [[nodiscard]] bool started() const { return child > 0; }
+
+    // What appears on screen within `waitMs` of silence, or until the program closes the
+    // terminal, or until `until` has appeared.
+    std::string read(int waitMs, const std::string& until = {})
+    {
+        std::string screen;
+        pollfd ready{master, POLLIN, 0};
+        while ((until.empty() || screen.find(until) == std::string::npos) &&
+               poll(&ready, 1, waitMs) > 0) {
+            char chunk[256];
+            const ssize_t n = ::read(master, chunk, sizeof chunk);
+            if (n <= 0) {
+                break;  // the program has ended and closed its side
+            }
+            screen.append(chunk, static_cast<std::size_t>(n));
+        }
+        return screen;
+    }
+
+    void type(const std::string& keys)
+    {
+        ASSERT_EQ(write(master, keys.data(), keys.size()), static_cast<ssize_t>(keys.size()));
+    }
+
+    int exitStatus()
+    {
+        int status = 0;
+        waitpid(child, &status, 0);
+        child = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+private:
+    int master = -1;
+    pid_t child;
+};
+
+// The transcript up to and including the prompt, as the terminal shows it: each line end
+// becomes a carriage return and a line feed.
+std::string screenBeforeAnswer()
+{
+    std::ifstream file(transcriptPath, std::ios::binary);
+    const std::string transcript{std::istreambuf_iterator<char>(file),
+                                 std::istreambuf_iterator<char>()};
+    std::string screen;
+    for (const char c : transcript.substr(0, transcript.find(prompt))) {
+        screen += c == '\n' ? "\r\n" : std::string(1, c);
+    }
+    return screen + prompt;
+}
+
+TEST(DemoTerminal, PromptsWaitsAndEndsOnALineOfItsOwn)
+{
+    for (const std::string answer : {"7", "no"}) {
+        SCOPED_TRACE(answer);
+        Terminal terminal;
+        ASSERT_TRUE(terminal.started());
+        EXPECT_EQ(terminal.read(5000, prompt), screenBeforeAnswer());
+        EXPECT_EQ(terminal.read(300), "") << "wrote more before the answer was typed";
+        terminal.type(answer + "\r");
+        EXPECT_EQ(terminal.read(5000), answer + "\r\nDeleted\r\n");
+        EXPECT_EQ(terminal.exitStatus(), 0);
+    }
+}
+
+}  // namespace
