@@ -5,8 +5,10 @@
 #include <cstdint>
 #include <iostream>
 #include <limits>
+#include <random>
 #include <streambuf>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -167,6 +169,56 @@ TEST(StackSentinel, StoredSentinelComesBackWithoutAMessage)
     EXPECT_EQ(stack.pop(), EMPTY_RESULT);
     EXPECT_EQ(out.take(), "");
     EXPECT_TRUE(stack.isEmpty());
+}
+
+// Random runs against a plain model: a vector that may hold at most `capacity` values.
+TEST(StackModel, RandomOperationsMatchABoundedVector)
+{
+    std::mt19937 random(20261209);  // fixed, so a failure repeats
+    std::uniform_int_distribution<int> pickOperation(0, 4);
+    std::uniform_int_distribution<std::int32_t> pickValue(-1000, 1000);
+    CapturedOutput out;
+
+    for (std::int32_t capacity = 0; capacity <= 6; ++capacity) {
+        for (int run = 0; run < 50; ++run) {
+            Stack stack(capacity);
+            std::vector<std::int32_t> model;
+            for (int step = 0; step < 40; ++step) {
+                SCOPED_TRACE("capacity " + std::to_string(capacity) + ", run " +
+                             std::to_string(run) + ", step " + std::to_string(step));
+                const bool empty = model.empty();
+                const bool full = model.size() == static_cast<std::size_t>(capacity);
+                std::string expected;
+                switch (pickOperation(random)) {
+                case 0: {
+                    const std::int32_t value = pickValue(random);
+                    stack.push(value);
+                    if (full) {
+                        expected = fullLine;
+                    } else {
+                        model.push_back(value);
+                    }
+                    break;
+                }
+                case 1:
+                    EXPECT_EQ(stack.pop(), empty ? EMPTY_RESULT : model.back());
+                    if (empty) {
+                        expected = popEmptyLine;
+                    } else {
+                        model.pop_back();
+                    }
+                    break;
+                case 2:
+                    EXPECT_EQ(stack.peek(), empty ? EMPTY_RESULT : model.back());
+                    expected = empty ? peekEmptyLine : "";
+                    break;
+                case 3: EXPECT_EQ(stack.isEmpty(), empty); break;
+                default: EXPECT_EQ(stack.isFull(), full); break;
+                }
+                ASSERT_EQ(out.take(), expected);
+            }
+        }
+    }
 }
 
 }  // namespace
