@@ -6,6 +6,8 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -34,7 +36,7 @@ struct Outcome {
 // neither side can stall on a full pipe whatever the program reads or writes.
 class TempFile {
 public:
-    int fd() const { return fileno(file.get()); }
+    [[nodiscard]] int fd() const { return fileno(file.get()); }
     void write(const std::string& bytes)
     {
         std::fwrite(bytes.data(), 1, bytes.size(), file.get());
@@ -45,9 +47,10 @@ public:
     {
         std::rewind(file.get());
         std::string bytes;
-        char chunk[4096];
-        for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, file.get())) > 0;) {
-            bytes.append(chunk, n);
+        std::array<char, 4096> chunk{};
+        std::size_t count = 0;
+        while ((count = std::fread(chunk.data(), 1, chunk.size(), file.get())) > 0) {
+            bytes.append(chunk.data(), count);
         }
         return bytes;
     }
@@ -82,9 +85,9 @@ Outcome runDemo(const std::optional<std::string>& input, Sink sink = Sink::File,
 
     args.insert(args.begin(), demoPath);
     std::vector<char*> argv;
-    for (std::string& arg : args) {
-        argv.push_back(arg.data());
-    }
+    argv.reserve(args.size() + 1);
+    std::transform(args.begin(), args.end(), std::back_inserter(argv),
+                   [](std::string& arg) { return arg.data(); });
     argv.push_back(nullptr);
 
     pid_t pid = 0;

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <array>
 #include <csignal>
 #include <fstream>
 #include <iterator>
@@ -52,17 +53,17 @@ public:
         pollfd ready{master, POLLIN, 0};
         while ((until.empty() || screen.find(until) == std::string::npos) &&
                poll(&ready, 1, waitMs) > 0) {
-            char chunk[256];
-            const ssize_t n = ::read(master, chunk, sizeof chunk);
-            if (n <= 0) {
+            std::array<char, 256> chunk{};
+            const ssize_t count = ::read(master, chunk.data(), chunk.size());
+            if (count <= 0) {
                 break;  // the program has ended and closed its side
             }
-            screen.append(chunk, static_cast<std::size_t>(n));
+            screen.append(chunk.data(), static_cast<std::size_t>(count));
         }
         return screen;
     }
 
-    void type(const std::string& keys)
+    void type(const std::string& keys) const
     {
         ASSERT_EQ(write(master, keys.data(), keys.size()), static_cast<ssize_t>(keys.size()));
     }
