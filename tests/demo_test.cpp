@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
+#include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -16,15 +18,14 @@
 #include <string>
 #include <vector>
 
-extern char** environ;  // NOLINT: POSIX declares it nowhere
-
 namespace {
 
 constexpr const char* demoPath = STACK_DEMO_PATH;
 constexpr const char* transcriptPath = TRANSCRIPT_PATH;
+const std::string lastLine = "Deleted\n";
 
 // Where the program's standard output goes.
-enum class Sink { File, FullDevice, Closed };
+enum class Sink { File, FullDevice, Closed, FullAtLastLine };
 
 struct Outcome {
     int status;  // exit status, or -1 when the program did not exit normally
@@ -59,6 +60,12 @@ private:
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file{std::tmpfile(), &std::fclose};
 };
 
+std::string expectedTranscript()
+{
+    std::ifstream file(transcriptPath, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
 // Runs the program with `input` on standard input (no value: standard input closed).
 Outcome runDemo(const std::optional<std::string>& input, Sink sink = Sink::File,
                 std::vector<std::string> args = {})
@@ -66,23 +73,9 @@ Outcome runDemo(const std::optional<std::string>& input, Sink sink = Sink::File,
     TempFile in;
     TempFile out;
     TempFile err;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
     if (input) {
         in.write(*input);
-        posix_spawn_file_actions_adddup2(&actions, in.fd(), 0);
-    } else {
-        posix_spawn_file_actions_addclose(&actions, 0);
     }
-    switch (sink) {
-    case Sink::File: posix_spawn_file_actions_adddup2(&actions, out.fd(), 1); break;
-    case Sink::FullDevice:
-        posix_spawn_file_actions_addopen(&actions, 1, "/dev/full", O_WRONLY, 0);
-        break;
-    case Sink::Closed: posix_spawn_file_actions_addclose(&actions, 1); break;
-    }
-    posix_spawn_file_actions_adddup2(&actions, err.fd(), 2);
-
     args.insert(args.begin(), demoPath);
     std::vector<char*> argv;
     argv.reserve(args.size() + 1);
@@ -90,22 +83,40 @@ Outcome runDemo(const std::optional<std::string>& input, Sink sink = Sink::File,
                    [](std::string& arg) { return arg.data(); });
     argv.push_back(nullptr);
 
-    pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, demoPath, &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) {
+    const auto room = static_cast<rlim_t>(expectedTranscript().size() - lastLine.size());
+    const rlimit roomForAllButTheLastLine{room, room};
+
+    const pid_t pid = fork();
+    if (pid == 0) {
+        // Only calls that are safe between fork and exec from here on.
+        if (input) {
+            dup2(in.fd(), STDIN_FILENO);
+        } else {
+            close(STDIN_FILENO);
+        }
+        switch (sink) {
+        case Sink::File: dup2(out.fd(), STDOUT_FILENO); break;
+        case Sink::FullDevice: dup2(open("/dev/full", O_WRONLY), STDOUT_FILENO); break;
+        case Sink::Closed: close(STDOUT_FILENO); break;
+        case Sink::FullAtLastLine:
+            // The file may grow no further than the transcript without its last line; a
+            // write past that fails instead of raising SIGXFSZ.
+            signal(SIGXFSZ, SIG_IGN);
+            setrlimit(RLIMIT_FSIZE, &roomForAllButTheLastLine);
+            dup2(out.fd(), STDOUT_FILENO);
+            break;
+        }
+        dup2(err.fd(), STDERR_FILENO);
+        execv(demoPath, argv.data());
+        _exit(127);
+    }
+    if (pid < 0) {
         ADD_FAILURE() << "cannot start " << demoPath;
         return {-1, {}, {}};
     }
     int status = 0;
     waitpid(pid, &status, 0);
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out.readAll(), err.readAll()};
-}
-
-std::string expectedTranscript()
-{
-    std::ifstream file(transcriptPath, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 struct Input {
@@ -154,6 +165,16 @@ TEST(DemoWriteFailure, IsReportedAndFailsTheRun)
         EXPECT_EQ(run.status, 1);
         EXPECT_EQ(run.err, "stack_demo: could not write to standard output\n");
     }
+}
+
+// The disk fills up just as the last line is written: the run must still not claim success.
+TEST(DemoWriteFailure, LosingOnlyTheLastLineFailsTheRun)
+{
+    const Outcome run = runDemo("7\n", Sink::FullAtLastLine);
+    const std::string transcript = expectedTranscript();
+    EXPECT_EQ(run.out, transcript.substr(0, transcript.size() - lastLine.size()));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "stack_demo: could not write to standard output\n");
 }
 
 }  // namespace
