@@ -25,12 +25,13 @@ constexpr const char* transcriptPath = TRANSCRIPT_PATH;
 const std::string lastLine = "Deleted\n";
 
 // Where the program's standard output goes.
-enum class Sink { File, FullDevice, Closed, FullAtLastLine };
+enum class Sink { File, FullDevice, Closed, FullAtLastLine, PacketPipe };
 
 struct Outcome {
     int status;  // exit status, or -1 when the program did not exit normally
     std::string out;
     std::string err;
+    std::vector<std::string> writes;  // one per write the program made, for Sink::PacketPipe
 };
 
 // An anonymous temporary file. Files rather than pipes carry the program's streams, so that
@@ -66,6 +67,49 @@ std::string expectedTranscript()
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
+// A pipe in packet mode: each write at one end arrives as one read at the other, so the reader
+// sees exactly where the writer flushed.
+class PacketPipe {
+public:
+    PacketPipe()
+    {
+        if (pipe2(ends.data(), O_DIRECT) != 0) {
+            ADD_FAILURE() << "cannot make a packet pipe";
+        }
+    }
+    PacketPipe(const PacketPipe&) = delete;
+    PacketPipe& operator=(const PacketPipe&) = delete;
+    PacketPipe(PacketPipe&&) = delete;
+    PacketPipe& operator=(PacketPipe&&) = delete;
+    ~PacketPipe()
+    {
+        for (const int end : ends) {
+            if (end >= 0) {
+                close(end);
+            }
+        }
+    }
+
+    [[nodiscard]] int writeEnd() const { return ends[1]; }
+
+    // Everything written, until every writer has closed its end.
+    std::vector<std::string> readPackets()
+    {
+        close(ends[1]);
+        ends[1] = -1;
+        std::vector<std::string> packets;
+        std::array<char, 4096> packet{};
+        ssize_t count = 0;
+        while ((count = read(ends[0], packet.data(), packet.size())) > 0) {
+            packets.emplace_back(packet.data(), static_cast<std::size_t>(count));
+        }
+        return packets;
+    }
+
+private:
+    std::array<int, 2> ends{-1, -1};
+};
+
 // Runs the program with `input` on standard input (no value: standard input closed).
 Outcome runDemo(const std::optional<std::string>& input, Sink sink = Sink::File,
                 std::vector<std::string> args = {})
@@ -86,6 +130,8 @@ Outcome runDemo(const std::optional<std::string>& input, Sink sink = Sink::File,
     const auto room = static_cast<rlim_t>(expectedTranscript().size() - lastLine.size());
     const rlimit roomForAllButTheLastLine{room, room};
 
+    PacketPipe packets;
+
     const pid_t pid = fork();
     if (pid == 0) {
         // Only calls that are safe between fork and exec from here on.
@@ -105,6 +151,7 @@ Outcome runDemo(const std::optional<std::string>& input, Sink sink = Sink::File,
             setrlimit(RLIMIT_FSIZE, &roomForAllButTheLastLine);
             dup2(out.fd(), STDOUT_FILENO);
             break;
+        case Sink::PacketPipe: dup2(packets.writeEnd(), STDOUT_FILENO); break;
         }
         dup2(err.fd(), STDERR_FILENO);
         execv(demoPath, argv.data());
@@ -112,11 +159,16 @@ Outcome runDemo(const std::optional<std::string>& input, Sink sink = Sink::File,
     }
     if (pid < 0) {
         ADD_FAILURE() << "cannot start " << demoPath;
-        return {-1, {}, {}};
+        return {-1, {}, {}, {}};
     }
+    std::vector<std::string> writes = packets.readPackets();
     int status = 0;
     waitpid(pid, &status, 0);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out.readAll(), err.readAll()};
+    std::string written = out.readAll();
+    for (const std::string& packet : writes) {
+        written += packet;
+    }
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, written, err.readAll(), writes};
 }
 
 struct Input {
@@ -175,6 +227,28 @@ TEST(DemoWriteFailure, LosingOnlyTheLastLineFailsTheRun)
     EXPECT_EQ(run.out, transcript.substr(0, transcript.size() - lastLine.size()));
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "stack_demo: could not write to standard output\n");
+}
+
+// Each line, and the prompt, leaves in a write of its own: none waits in the buffer for a later
+// flush, so a reader on the other end of a pipe sees every step as it happens.
+TEST(DemoFlushes, EveryLineAndThePromptAsItIsWritten)
+{
+    const std::string transcript = expectedTranscript();
+    const std::size_t promptEnd = transcript.size() - lastLine.size();
+    std::vector<std::string> expected;
+    std::size_t start = 0;
+    std::size_t end = transcript.find('\n');
+    while (end < promptEnd) {
+        expected.push_back(transcript.substr(start, end + 1 - start));
+        start = end + 1;
+        end = transcript.find('\n', start);
+    }
+    expected.push_back(transcript.substr(start, promptEnd - start));
+    expected.push_back(lastLine);
+
+    const Outcome run = runDemo("7\n", Sink::PacketPipe);
+    EXPECT_EQ(run.writes, expected);
+    EXPECT_EQ(run.status, 0);
 }
 
 }  // namespace
