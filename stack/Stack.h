@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -13,8 +14,14 @@ inline constexpr std::int32_t EMPTY_RESULT = -999;
 // one, writes a message line to standard output, and pop and peek then return EMPTY_RESULT.
 class Stack {
 public:
-    // Obtains storage for `size` elements once; a negative size is taken as 0.
-    explicit Stack(std::int32_t size);
+    // Obtains storage for `size` elements once; a negative size is taken as 0. Inline on purpose:
+    // a caller's compiler then sees that the elements cannot overlap `top` and `capacity`, and
+    // keeps those in registers instead of reloading them after every element it stores.
+    explicit Stack(std::int32_t size)
+        : capacity(std::max<std::int32_t>(size, 0)),
+          items(std::make_unique<std::int32_t[]>(index(capacity)))
+    {
+    }
 
     // The storage is owned by one stack only.
     Stack(const Stack&) = delete;
