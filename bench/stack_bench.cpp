@@ -1,5 +1,4 @@
 // The cost of Stack's operations side by side with the standard containers and a bare array.
-// Each run fills the container to capacity, then peeks and pops until it is empty.
 #include "Stack.h"
 
 #include <benchmark/benchmark.h>
@@ -13,10 +12,101 @@
 
 namespace {
 
-void stackFillDrain(benchmark::State& state)
+// A refused request on the containers below: kept out of line, as Stack keeps its messages.
+[[gnu::noinline]] void refuse()
+{
+    benchmark::ClobberMemory();
+}
+
+// std::vector with its capacity reserved once, checked for emptiness before each back().
+class ReservedVector {
+public:
+    explicit ReservedVector(std::int32_t size) { items.reserve(static_cast<std::size_t>(size)); }
+    void push(std::int32_t value) { items.push_back(value); }
+    [[nodiscard]] std::int32_t peek() const { return items.empty() ? EMPTY_RESULT : items.back(); }
+    std::int32_t pop()
+    {
+        if (items.empty()) {
+            return EMPTY_RESULT;
+        }
+        const std::int32_t value = items.back();
+        items.pop_back();
+        return value;
+    }
+    [[nodiscard]] bool isEmpty() const { return items.empty(); }
+
+private:
+    std::vector<std::int32_t> items;
+};
+
+// std::stack over a vector whose capacity is reserved once, with the same checks.
+class ReservedStdStack {
+public:
+    explicit ReservedStdStack(std::int32_t size) : items(reserved(size)) {}
+    void push(std::int32_t value) { items.push(value); }
+    [[nodiscard]] std::int32_t peek() const { return items.empty() ? EMPTY_RESULT : items.top(); }
+    std::int32_t pop()
+    {
+        if (items.empty()) {
+            return EMPTY_RESULT;
+        }
+        const std::int32_t value = items.top();
+        items.pop();
+        return value;
+    }
+    [[nodiscard]] bool isEmpty() const { return items.empty(); }
+
+private:
+    static std::vector<std::int32_t> reserved(std::int32_t size)
+    {
+        std::vector<std::int32_t> storage;
+        storage.reserve(static_cast<std::size_t>(size));
+        return storage;
+    }
+
+    std::stack<std::int32_t, std::vector<std::int32_t>> items;
+};
+
+// The floor: an array and an index making the same full and empty checks, and nothing else.
+class BareArray {
+public:
+    explicit BareArray(std::int32_t size)
+        : capacity(size), items(std::make_unique<std::int32_t[]>(static_cast<std::size_t>(size)))
+    {
+    }
+    void push(std::int32_t value)
+    {
+        if (top == capacity - 1) {
+            refuse();
+            return;
+        }
+        items[static_cast<std::size_t>(++top)] = value;
+    }
+    [[nodiscard]] std::int32_t peek() const
+    {
+        return top == -1 ? EMPTY_RESULT : items[static_cast<std::size_t>(top)];
+    }
+    std::int32_t pop()
+    {
+        if (top == -1) {
+            refuse();
+            return EMPTY_RESULT;
+        }
+        return items[static_cast<std::size_t>(top--)];
+    }
+    [[nodiscard]] bool isEmpty() const { return top == -1; }
+
+private:
+    std::int32_t capacity;
+    std::unique_ptr<std::int32_t[]> items;
+    std::int32_t top = -1;
+};
+
+// Fills the container to capacity, then peeks and pops until it is empty.
+template <class Container> void fillDrain(benchmark::State& state)
 {
     const auto size = static_cast<std::int32_t>(state.range(0));
-    Stack stack(size);
+    Container stack(size);
     for (auto _ : state) {
         for (std::int32_t value = 0; value < size; ++value) {
             stack.push(value);
@@ -30,85 +120,6 @@ void stackFillDrain(benchmark::State& state)
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
     state.SetComplexityN(state.range(0));
-}
-
-void vectorFillDrain(benchmark::State& state)
-{
-    const auto size = static_cast<std::int32_t>(state.range(0));
-    std::vector<std::int32_t> vector;
-    vector.reserve(static_cast<std::size_t>(size));
-    for (auto _ : state) {
-        for (std::int32_t value = 0; value < size; ++value) {
-            vector.push_back(value);
-        }
-        std::int64_t sum = 0;
-        while (!vector.empty()) {
-            sum += vector.back();
-            if (!vector.empty()) {
-                sum += vector.back();
-                vector.pop_back();
-            }
-        }
-        benchmark::DoNotOptimize(sum);
-    }
-    state.SetItemsProcessed(state.iterations() * state.range(0));
-}
-
-void stdStackFillDrain(benchmark::State& state)
-{
-    const auto size = static_cast<std::int32_t>(state.range(0));
-    std::vector<std::int32_t> reserved;
-    reserved.reserve(static_cast<std::size_t>(size));
-    std::stack<std::int32_t, std::vector<std::int32_t>> stack(std::move(reserved));
-    for (auto _ : state) {
-        for (std::int32_t value = 0; value < size; ++value) {
-            stack.push(value);
-        }
-        std::int64_t sum = 0;
-        while (!stack.empty()) {
-            sum += stack.top();
-            if (!stack.empty()) {
-                sum += stack.top();
-                stack.pop();
-            }
-        }
-        benchmark::DoNotOptimize(sum);
-    }
-    state.SetItemsProcessed(state.iterations() * state.range(0));
-}
-
-// A refused request on the floor's array: kept out of line, as Stack keeps its messages.
-[[gnu::noinline]] void refuse()
-{
-    benchmark::ClobberMemory();
-}
-
-// The floor: an array and an index in locals, with the same full and empty checks.
-void arrayFillDrain(benchmark::State& state)
-{
-    const auto size = static_cast<std::int32_t>(state.range(0));
-    const auto items = std::make_unique<std::int32_t[]>(static_cast<std::size_t>(size));
-    std::int32_t top = -1;
-    for (auto _ : state) {
-        for (std::int32_t value = 0; value < size; ++value) {
-            if (top == size - 1) {
-                refuse();
-            } else {
-                items[static_cast<std::size_t>(++top)] = value;
-            }
-        }
-        std::int64_t sum = 0;
-        while (top != -1) {
-            sum += items[static_cast<std::size_t>(top)];
-            if (top == -1) {
-                refuse();
-            } else {
-                sum += items[static_cast<std::size_t>(top--)];
-            }
-        }
-        benchmark::DoNotOptimize(sum);
-    }
-    state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
 // Sends standard output to /dev/null while a refusal benchmark runs.
@@ -150,12 +161,18 @@ constexpr std::int64_t smallest = 3;
 constexpr std::int64_t middle = 1024;
 constexpr std::int64_t largest = 1 << 20;
 
+// The sizes run side by side: each container's fit against N gives its cost per element.
+void sizes(benchmark::internal::Benchmark* benchmark)
+{
+    benchmark->Arg(smallest)->Arg(middle)->Arg(largest)->Complexity(benchmark::oN);
+}
+
 }  // namespace
 
-BENCHMARK(stackFillDrain)->Arg(smallest)->Arg(middle)->Arg(largest)->Complexity(benchmark::oN);
-BENCHMARK(vectorFillDrain)->Arg(smallest)->Arg(middle)->Arg(largest);
-BENCHMARK(stdStackFillDrain)->Arg(smallest)->Arg(middle)->Arg(largest);
-BENCHMARK(arrayFillDrain)->Arg(smallest)->Arg(middle)->Arg(largest);
+BENCHMARK_TEMPLATE(fillDrain, Stack)->Apply(sizes);
+BENCHMARK_TEMPLATE(fillDrain, ReservedVector)->Apply(sizes);
+BENCHMARK_TEMPLATE(fillDrain, ReservedStdStack)->Apply(sizes);
+BENCHMARK_TEMPLATE(fillDrain, BareArray)->Apply(sizes);
 BENCHMARK(stackRefusedPush);
 BENCHMARK(stackRefusedPop);
 
