@@ -12,22 +12,25 @@
 
 namespace {
 
-// A refused request on the containers below: kept out of line, as Stack keeps its messages.
-[[gnu::noinline]] void refuse()
+// A refused request on the containers below: out of line, as Stack keeps its messages, and
+// answered with the sentinel, as Stack answers a pop or peek on an empty stack.
+[[gnu::noinline]] std::int32_t refuse()
 {
     benchmark::ClobberMemory();
+    return EMPTY_RESULT;
 }
 
-// std::vector with its capacity reserved once, checked for emptiness before each back().
+// std::vector with its capacity reserved once, checked for emptiness before each back(); a
+// push relies on the vector's own capacity check.
 class ReservedVector {
 public:
     explicit ReservedVector(std::int32_t size) { items.reserve(static_cast<std::size_t>(size)); }
     void push(std::int32_t value) { items.push_back(value); }
-    [[nodiscard]] std::int32_t peek() const { return items.empty() ? EMPTY_RESULT : items.back(); }
+    [[nodiscard]] std::int32_t peek() const { return items.empty() ? refuse() : items.back(); }
     std::int32_t pop()
     {
         if (items.empty()) {
-            return EMPTY_RESULT;
+            return refuse();
         }
         const std::int32_t value = items.back();
         items.pop_back();
@@ -44,11 +47,11 @@ class ReservedStdStack {
 public:
     explicit ReservedStdStack(std::int32_t size) : items(reserved(size)) {}
     void push(std::int32_t value) { items.push(value); }
-    [[nodiscard]] std::int32_t peek() const { return items.empty() ? EMPTY_RESULT : items.top(); }
+    [[nodiscard]] std::int32_t peek() const { return items.empty() ? refuse() : items.top(); }
     std::int32_t pop()
     {
         if (items.empty()) {
-            return EMPTY_RESULT;
+            return refuse();
         }
         const std::int32_t value = items.top();
         items.pop();
@@ -84,13 +87,12 @@ public:
     }
     [[nodiscard]] std::int32_t peek() const
     {
-        return top == -1 ? EMPTY_RESULT : items[static_cast<std::size_t>(top)];
+        return top == -1 ? refuse() : items[static_cast<std::size_t>(top)];
     }
     std::int32_t pop()
     {
         if (top == -1) {
-            refuse();
-            return EMPTY_RESULT;
+            return refuse();
         }
         return items[static_cast<std::size_t>(top--)];
     }
