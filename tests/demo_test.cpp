@@ -1,5 +1,7 @@
 // Runs the built program as a user would and compares what it writes, byte for byte, with the
 // expected transcript.
+#include "transcript.h"
+
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -11,7 +13,6 @@
 #include <array>
 #include <csignal>
 #include <cstdio>
-#include <fstream>
 #include <iterator>
 #include <memory>
 #include <optional>
@@ -20,8 +21,6 @@
 
 namespace {
 
-constexpr const char* demoPath = STACK_DEMO_PATH;
-constexpr const char* transcriptPath = TRANSCRIPT_PATH;
 const std::string lastLine = "Deleted\n";
 
 // Where the program's standard output goes.
@@ -60,12 +59,6 @@ public:
 private:
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file{std::tmpfile(), &std::fclose};
 };
-
-std::string expectedTranscript()
-{
-    std::ifstream file(transcriptPath, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 // A pipe in packet mode: each write at one end arrives as one read at the other, so the reader
 // sees exactly where the writer flushed.
@@ -130,7 +123,10 @@ Outcome runDemo(const std::optional<std::string>& input, Sink sink = Sink::File,
     const auto room = static_cast<rlim_t>(expectedTranscript().size() - lastLine.size());
     const rlimit roomForAllButTheLastLine{room, room};
 
-    PacketPipe packets;
+    std::optional<PacketPipe> packets;
+    if (sink == Sink::PacketPipe) {
+        packets.emplace();
+    }
 
     const pid_t pid = fork();
     if (pid == 0) {
@@ -151,7 +147,7 @@ Outcome runDemo(const std::optional<std::string>& input, Sink sink = Sink::File,
             setrlimit(RLIMIT_FSIZE, &roomForAllButTheLastLine);
             dup2(out.fd(), STDOUT_FILENO);
             break;
-        case Sink::PacketPipe: dup2(packets.writeEnd(), STDOUT_FILENO); break;
+        case Sink::PacketPipe: dup2(packets->writeEnd(), STDOUT_FILENO); break;
         }
         dup2(err.fd(), STDERR_FILENO);
         execv(demoPath, argv.data());
@@ -161,7 +157,10 @@ Outcome runDemo(const std::optional<std::string>& input, Sink sink = Sink::File,
         ADD_FAILURE() << "cannot start " << demoPath;
         return {-1, {}, {}, {}};
     }
-    std::vector<std::string> writes = packets.readPackets();
+    std::vector<std::string> writes;
+    if (packets) {
+        writes = packets->readPackets();
+    }
     int status = 0;
     waitpid(pid, &status, 0);
     std::string written = out.readAll();

@@ -1,4 +1,6 @@
 // Runs stack_demo on a pseudo-terminal and checks what a user at a console would see.
+#include "transcript.h"
+
 #include <gtest/gtest.h>
 
 #include <poll.h>
@@ -9,15 +11,11 @@
 #include <array>
 #include <chrono>
 #include <csignal>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <thread>
 
 namespace {
 
-constexpr const char* demoPath = STACK_DEMO_PATH;
-constexpr const char* transcriptPath = TRANSCRIPT_PATH;
 constexpr const char* prompt = "Enter a number to Exit : ";
 
 // The program as seen through the terminal's master side.
@@ -96,9 +94,7 @@ private:
 // becomes a carriage return and a line feed.
 std::string screenBeforeAnswer()
 {
-    std::ifstream file(transcriptPath, std::ios::binary);
-    const std::string transcript{std::istreambuf_iterator<char>(file),
-                                 std::istreambuf_iterator<char>()};
+    const std::string transcript = expectedTranscript();
     std::string screen;
     for (const char c : transcript.substr(0, transcript.find(prompt))) {
         screen += c == '\n' ? "\r\n" : std::string(1, c);
