@@ -2,7 +2,7 @@
 
 // What the tests that run the built stack_demo share: where it is and what it must write.
 #include <fstream>
-#include <iterator>
+#include <sstream>
 #include <string>
 
 constexpr const char* demoPath = STACK_DEMO_PATH;
@@ -10,6 +10,8 @@ constexpr const char* demoPath = STACK_DEMO_PATH;
 // The whole standard output of one run, byte for byte.
 inline std::string expectedTranscript()
 {
-    std::ifstream file(TRANSCRIPT_PATH, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    const std::ifstream file(TRANSCRIPT_PATH, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
 }
