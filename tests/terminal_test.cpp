@@ -4,9 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <poll.h>
-#include <pty.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#if __has_include(<pty.h>)
+#include <pty.h>  // forkpty on Linux
+#else
+#include <util.h>  // forkpty on macOS and the BSDs
+#endif
 
 #include <array>
 #include <chrono>
