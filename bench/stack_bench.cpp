@@ -142,9 +142,12 @@ private:
 void stackRefusedPush(benchmark::State& state)
 {
     const DiscardedOutput discarded;
-    Stack stack(0);
+    Stack stack(3);  // full, as in stack_demo
+    stack.push(1);
+    stack.push(2);
+    stack.push(3);
     for (auto _ : state) {
-        stack.push(1);
+        stack.push(4);
     }
     state.SetItemsProcessed(state.iterations());
 }
@@ -152,7 +155,7 @@ void stackRefusedPush(benchmark::State& state)
 void stackRefusedPop(benchmark::State& state)
 {
     const DiscardedOutput discarded;
-    Stack stack(0);
+    Stack stack(3);
     for (auto _ : state) {
         benchmark::DoNotOptimize(stack.pop());
     }
