@@ -38,6 +38,7 @@ public:
             return;
         }
         ++top;
+        // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDelete): isFull is true at capacity 0
         items[index(top)] = value;
     }
 
