@@ -13,9 +13,10 @@
 #include <array>
 #include <csignal>
 #include <cstdio>
-#include <iterator>
 #include <memory>
+#include <numeric>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -23,121 +24,71 @@ namespace {
 
 const std::string lastLine = "Deleted\n";
 
-// Where the program's standard output goes.
-enum class Sink { File, FullDevice, Closed, FullAtLastLine, PacketPipe };
+// Where the program's standard output goes. Pipe is a pipe in packet mode: each write arrives
+// as one read, so the test sees exactly where the program flushed.
+enum class Sink { Pipe, FullDevice, Closed, FullAtLastLine };
 
 struct Outcome {
     int status;  // exit status, or -1 when the program did not exit normally
     std::string out;
     std::string err;
-    std::vector<std::string> writes;  // one per write the program made, for Sink::PacketPipe
+    std::vector<std::string> writes;  // one per write the program made, for Sink::Pipe
 };
 
-// An anonymous temporary file. Files rather than pipes carry the program's streams, so that
-// neither side can stall on a full pipe whatever the program reads or writes.
-class TempFile {
-public:
-    [[nodiscard]] int fd() const { return fileno(file.get()); }
-    void write(const std::string& bytes)
-    {
-        std::fwrite(bytes.data(), 1, bytes.size(), file.get());
-        std::fflush(file.get());
-        std::rewind(file.get());
-    }
-    std::string readAll()
-    {
-        std::rewind(file.get());
-        std::string bytes;
-        std::array<char, 4096> chunk{};
-        std::size_t count = 0;
-        while ((count = std::fread(chunk.data(), 1, chunk.size(), file.get())) > 0) {
-            bytes.append(chunk.data(), count);
-        }
-        return bytes;
-    }
+// Owns a descriptor: a temporary file's, or a pipe end's.
+using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
-private:
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file{std::tmpfile(), &std::fclose};
-};
+File tempFile(const std::string& bytes)
+{
+    File file{std::tmpfile(), &std::fclose};
+    std::fwrite(bytes.data(), 1, bytes.size(), file.get());
+    std::rewind(file.get());  // flushes what was written
+    return file;
+}
 
-// A pipe in packet mode: each write at one end arrives as one read at the other, so the reader
-// sees exactly where the writer flushed.
-class PacketPipe {
-public:
-    PacketPipe()
-    {
-        if (pipe2(ends.data(), O_DIRECT) != 0) {
-            ADD_FAILURE() << "cannot make a packet pipe";
-        }
+// Every read from the start of a file, or from a pipe until all its writers have closed it.
+std::vector<std::string> reads(const File& file)
+{
+    lseek(fileno(file.get()), 0, SEEK_SET);  // fails harmlessly on a pipe
+    std::vector<std::string> chunks;
+    std::array<char, 4096> chunk{};
+    ssize_t count = 0;
+    while ((count = read(fileno(file.get()), chunk.data(), chunk.size())) > 0) {
+        chunks.emplace_back(chunk.data(), static_cast<std::size_t>(count));
     }
-    PacketPipe(const PacketPipe&) = delete;
-    PacketPipe& operator=(const PacketPipe&) = delete;
-    PacketPipe(PacketPipe&&) = delete;
-    PacketPipe& operator=(PacketPipe&&) = delete;
-    ~PacketPipe()
-    {
-        for (const int end : ends) {
-            if (end >= 0) {
-                close(end);
-            }
-        }
-    }
+    return chunks;
+}
 
-    [[nodiscard]] int writeEnd() const { return ends[1]; }
-
-    // Everything written, until every writer has closed its end.
-    std::vector<std::string> readPackets()
-    {
-        close(ends[1]);
-        ends[1] = -1;
-        std::vector<std::string> packets;
-        std::array<char, 4096> packet{};
-        ssize_t count = 0;
-        while ((count = read(ends[0], packet.data(), packet.size())) > 0) {
-            packets.emplace_back(packet.data(), static_cast<std::size_t>(count));
-        }
-        return packets;
-    }
-
-private:
-    std::array<int, 2> ends{-1, -1};
-};
+std::string joined(const std::vector<std::string>& chunks)
+{
+    return std::accumulate(chunks.begin(), chunks.end(), std::string());
+}
 
 // Runs the program with `input` on standard input (no value: standard input closed).
-Outcome runDemo(const std::optional<std::string>& input, Sink sink = Sink::File,
+Outcome runDemo(const std::optional<std::string>& input, Sink sink = Sink::Pipe,
                 std::vector<std::string> args = {})
 {
-    TempFile in;
-    TempFile out;
-    TempFile err;
-    if (input) {
-        in.write(*input);
-    }
-    args.insert(args.begin(), demoPath);
-    std::vector<char*> argv;
-    argv.reserve(args.size() + 1);
-    std::transform(args.begin(), args.end(), std::back_inserter(argv),
-                   [](std::string& arg) { return arg.data(); });
-    argv.push_back(nullptr);
+    const File in = tempFile(input.value_or(""));
+    const File out = tempFile("");
+    const File err = tempFile("");
+    std::array<int, 2> ends{-1, -1};
+    const bool piped = pipe2(ends.data(), O_DIRECT | O_CLOEXEC) == 0;
+    const File pipeOut{fdopen(ends[0], "r"), &std::fclose};
+    File pipeIn{fdopen(ends[1], "w"), &std::fclose};
 
+    args.insert(args.begin(), demoPath);
+    std::vector<char*> argv(args.size() + 1);  // the last stays nullptr, as execv wants
+    std::transform(args.begin(), args.end(), argv.begin(),
+                   [](std::string& arg) { return arg.data(); });
     const auto room = static_cast<rlim_t>(expectedTranscript().size() - lastLine.size());
     const rlimit roomForAllButTheLastLine{room, room};
 
-    std::optional<PacketPipe> packets;
-    if (sink == Sink::PacketPipe) {
-        packets.emplace();
-    }
-
-    const pid_t pid = fork();
+    const pid_t pid = piped ? fork() : -1;
     if (pid == 0) {
         // Only calls that are safe between fork and exec from here on.
-        if (input) {
-            dup2(in.fd(), STDIN_FILENO);
-        } else {
-            close(STDIN_FILENO);
-        }
+        input ? dup2(fileno(in.get()), STDIN_FILENO) : close(STDIN_FILENO);
         switch (sink) {
-        case Sink::File: dup2(out.fd(), STDOUT_FILENO); break;
+        case Sink::Pipe: dup2(ends[1], STDOUT_FILENO); break;
         case Sink::FullDevice: dup2(open("/dev/full", O_WRONLY), STDOUT_FILENO); break;
         case Sink::Closed: close(STDOUT_FILENO); break;
         case Sink::FullAtLastLine:
@@ -145,11 +96,10 @@ Outcome runDemo(const std::optional<std::string>& input, Sink sink = Sink::File,
             // write past that fails instead of raising SIGXFSZ.
             signal(SIGXFSZ, SIG_IGN);
             setrlimit(RLIMIT_FSIZE, &roomForAllButTheLastLine);
-            dup2(out.fd(), STDOUT_FILENO);
+            dup2(fileno(out.get()), STDOUT_FILENO);
             break;
-        case Sink::PacketPipe: dup2(packets->writeEnd(), STDOUT_FILENO); break;
         }
-        dup2(err.fd(), STDERR_FILENO);
+        dup2(fileno(err.get()), STDERR_FILENO);
         execv(demoPath, argv.data());
         _exit(127);
     }
@@ -157,17 +107,12 @@ Outcome runDemo(const std::optional<std::string>& input, Sink sink = Sink::File,
         ADD_FAILURE() << "cannot start " << demoPath;
         return {-1, {}, {}, {}};
     }
-    std::vector<std::string> writes;
-    if (packets) {
-        writes = packets->readPackets();
-    }
+    pipeIn.reset();
+    std::vector<std::string> writes = reads(pipeOut);
     int status = 0;
     waitpid(pid, &status, 0);
-    std::string written = out.readAll();
-    for (const std::string& packet : writes) {
-        written += packet;
-    }
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, written, err.readAll(), writes};
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, joined(writes) + joined(reads(out)),
+            joined(reads(err)), writes};
 }
 
 struct Input {
@@ -203,7 +148,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(DemoArguments, ChangeNothing)
 {
-    const Outcome run = runDemo("1\n", Sink::File, {"--help", "-x", "42"});
+    const Outcome run = runDemo("1\n", Sink::Pipe, {"--help", "-x", "42"});
     EXPECT_EQ(run.out, expectedTranscript());
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
@@ -232,20 +177,15 @@ TEST(DemoWriteFailure, LosingOnlyTheLastLineFailsTheRun)
 // flush, so a reader on the other end of a pipe sees every step as it happens.
 TEST(DemoFlushes, EveryLineAndThePromptAsItIsWritten)
 {
-    const std::string transcript = expectedTranscript();
-    const std::size_t promptEnd = transcript.size() - lastLine.size();
     std::vector<std::string> expected;
-    std::size_t start = 0;
-    std::size_t end = transcript.find('\n');
-    while (end < promptEnd) {
-        expected.push_back(transcript.substr(start, end + 1 - start));
-        start = end + 1;
-        end = transcript.find('\n', start);
+    std::istringstream transcript(expectedTranscript());
+    for (std::string line; std::getline(transcript, line);) {
+        expected.push_back(line + "\n");
     }
-    expected.push_back(transcript.substr(start, promptEnd - start));
+    expected.back().resize(expected.back().size() - lastLine.size());  // the prompt alone
     expected.push_back(lastLine);
 
-    const Outcome run = runDemo("7\n", Sink::PacketPipe);
+    const Outcome run = runDemo("7\n");
     EXPECT_EQ(run.writes, expected);
     EXPECT_EQ(run.status, 0);
 }

@@ -6,8 +6,9 @@
 #include <iostream>
 #include <limits>
 #include <random>
-#include <streambuf>
+#include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -19,7 +20,7 @@ constexpr const char* peekEmptyLine = "The Stack is Empty..! \n";
 // Stands in for standard output while a test runs. Text only counts as written once it has
 // been flushed; anything still waiting for a flush is marked, so a message that is not a whole
 // line followed by a flush fails the comparison.
-class CapturedOutput : std::streambuf {
+class CapturedOutput : std::stringbuf {
 public:
     CapturedOutput() : saved(std::cout.rdbuf(this)) {}
     CapturedOutput(const CapturedOutput&) = delete;
@@ -31,34 +32,20 @@ public:
     // What reached standard output since the last call.
     std::string take()
     {
-        std::string result = flushed + (pending.empty() ? "" : "[not flushed:" + pending + "]");
-        flushed.clear();
-        pending.clear();
-        return result;
+        const std::string pending = str().empty() ? "" : "[not flushed:" + str() + "]";
+        str("");
+        return std::exchange(flushed, {}) + pending;
     }
 
 private:
-    int_type overflow(int_type c) override
-    {
-        if (!traits_type::eq_int_type(c, traits_type::eof())) {
-            pending += traits_type::to_char_type(c);
-        }
-        return traits_type::not_eof(c);
-    }
-    std::streamsize xsputn(const char* text, std::streamsize count) override
-    {
-        pending.append(text, static_cast<std::size_t>(count));
-        return count;
-    }
     int sync() override
     {
-        flushed += pending;
-        pending.clear();
+        flushed += str();
+        str("");
         return 0;
     }
 
     std::streambuf* saved;
-    std::string pending;
     std::string flushed;
 };
 
@@ -188,10 +175,10 @@ TEST(StackModel, RandomOperationsMatchABoundedVector)
                              std::to_string(run) + ", step " + std::to_string(step));
                 const bool empty = model.empty();
                 const bool full = model.size() == static_cast<std::size_t>(capacity);
+                const std::int32_t value = pickValue(random);
                 std::string expected;
                 switch (pickOperation(random)) {
-                case 0: {
-                    const std::int32_t value = pickValue(random);
+                case 0:
                     stack.push(value);
                     if (full) {
                         expected = fullLine;
@@ -199,7 +186,6 @@ TEST(StackModel, RandomOperationsMatchABoundedVector)
                         model.push_back(value);
                     }
                     break;
-                }
                 case 1:
                     EXPECT_EQ(stack.pop(), empty ? EMPTY_RESULT : model.back());
                     if (empty) {

@@ -42,9 +42,7 @@ public:
             kill(child, SIGKILL);
             waitpid(child, nullptr, 0);
         }
-        if (master >= 0) {
-            close(master);
-        }
+        close(master);  // -1 if forkpty failed, which close turns away harmlessly
     }
 
     [[nodiscard]] bool started() const { return child > 0; }
@@ -78,15 +76,15 @@ public:
     int exitStatus(int waitMs)
     {
         constexpr int stepMs = 10;
-        for (int waited = 0; waited < waitMs; waited += stepMs) {
-            int status = 0;
-            if (waitpid(child, &status, WNOHANG) == child) {
-                child = -1;
-                return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        int status = 0;
+        for (int waited = 0; waitpid(child, &status, WNOHANG) != child; waited += stepMs) {
+            if (waited >= waitMs) {
+                return -1;
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(stepMs));
         }
-        return -1;
+        child = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
 private:
@@ -98,12 +96,11 @@ private:
 // becomes a carriage return and a line feed.
 std::string screenBeforeAnswer()
 {
-    const std::string transcript = expectedTranscript();
     std::string screen;
-    for (const char c : transcript.substr(0, transcript.find(prompt))) {
+    for (const char c : expectedTranscript()) {
         screen += c == '\n' ? "\r\n" : std::string(1, c);
     }
-    return screen + prompt;
+    return screen.substr(0, screen.find(prompt)) + prompt;
 }
 
 TEST(DemoTerminal, PromptsWaitsAndEndsOnALineOfItsOwn)
