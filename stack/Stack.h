@@ -14,9 +14,8 @@ inline constexpr std::int32_t EMPTY_RESULT = -999;
 // one, writes a message line to standard output, and pop and peek then return EMPTY_RESULT.
 class Stack {
 public:
-    // Obtains storage for `size` elements once; a negative size is taken as 0. Inline on purpose:
-    // a caller's compiler then sees that the elements cannot overlap `top` and `capacity`, and
-    // keeps those in registers instead of reloading them after every element it stores.
+    // Obtains storage for `size` elements once; a negative size is taken as 0.
+    // Inline, so callers see that the elements never overlap `top` and keep it in a register.
     explicit Stack(std::int32_t size)
         : capacity(std::max<std::int32_t>(size, 0)),
           items(std::make_unique<std::int32_t[]>(index(capacity)))
@@ -70,9 +69,11 @@ private:
     // order with the caller's own lines. Kept out of line: it is the rare path.
     static void writeLine(const char* text);
 
+    // Every position given here is at least 0, so widening through std::uint32_t keeps its
+    // value, and on 64-bit targets it costs nothing where sign extension costs an instruction.
     static std::size_t index(std::int32_t position) noexcept
     {
-        return static_cast<std::size_t>(position);
+        return static_cast<std::uint32_t>(position);
     }
 
     std::int32_t capacity;
