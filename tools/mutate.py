@@ -5,9 +5,10 @@ Usage: tools/mutate.py [--asan]
 
 Each fault below changes one token or drops one statement. The tree is copied to a scratch
 directory, so the checkout is never touched. A fault is killed when the build or a test
-fails; the ones that survive are listed at the end. With --asan, survivors of the g++ tests
-are tried again under the sanitizers. Not part of the build: run it by hand after changing the
-code or the tests.
+fails. Some faults change nothing a caller or user can observe; each of those carries the
+reason, and its survival is expected. Any other survivor is news: it is listed at the end and
+the script exits with status 1. With --asan, survivors of the g++ tests are tried again under
+the sanitizers. Not part of the build: run it by hand after changing the code or the tests.
 """
 import pathlib
 import shutil
@@ -15,7 +16,10 @@ import subprocess
 import sys
 import tempfile
 
-# (file, text to find, replacement, which occurrence of the text)
+# Why a fault cannot be observed, for the faults whose survival is expected.
+NEVER_BELOW = "top never goes below -1, so the comparison gives the same answer"
+
+# (file, text to find, replacement, which occurrence of the text[, why it cannot be observed])
 FAULTS = [
     ("stack/Stack.h", "if (isFull())", "if (!isFull())", 0),
     ("stack/Stack.h", "++top;", "", 0),
@@ -34,8 +38,8 @@ FAULTS = [
     ("stack/Stack.h", "top == capacity - 1", "top >= capacity - 2", 0),
     ("stack/Stack.h", "top == capacity - 1", "top != capacity - 1", 0),
     ("stack/Stack.h", "top == -1;", "top == 0;", 0),
-    ("stack/Stack.h", "top == -1;", "top <= -1;", 0),
-    ("stack/Stack.h", "top == -1;", "top < 0;", 0),
+    ("stack/Stack.h", "top == -1;", "top <= -1;", 0, NEVER_BELOW),
+    ("stack/Stack.h", "top == -1;", "top < 0;", 0, NEVER_BELOW),
     ("stack/Stack.h", "std::int32_t top = -1;", "std::int32_t top = 0;", 0),
     ("stack/Stack.h", "EMPTY_RESULT = -999;", "EMPTY_RESULT = -998;", 0),
     ("stack/Stack.h", '"Stack is full...! Cannot', '"Stack is full..! Cannot', 0),
@@ -48,7 +52,8 @@ FAULTS = [
     ("stack/Stack.h", "std::max<std::int32_t>(size, 0)", "std::max<std::int32_t>(size, -1)", 0),
     ("stack/Stack.h", "std::max<std::int32_t>(size, 0)", "size", 0),
     ("stack/Stack.h", "index(capacity)", "index(capacity - 1)", 0),
-    ("stack/Stack.h", "index(capacity)", "index(capacity + 1)", 0),
+    ("stack/Stack.h", "index(capacity)", "index(capacity + 1)", 0,
+     "the extra element is never read or written"),
     ("stack/Stack.cpp", "std::cout << text << std::endl;", "std::cout << text << '\\n';", 0),
     ("stack/Stack.cpp", "std::cout << text << std::endl;", "std::cout << text;", 0),
     ("stack/Stack.cpp", "std::cout << text << std::endl;", "std::cerr << text << std::endl;", 0),
@@ -58,15 +63,21 @@ FAULTS = [
     ("app/main.cpp", "stack.push(1);", "stack.push(0);", 0),
     ("app/main.cpp", "stack.push(3);", "", 0),
     ("app/main.cpp", "stack.push(4);", "", 0),
+    ("app/main.cpp", "stack.push(4);", "stack.push(5);", 0,
+     "the stack is full: the value is dropped, whatever it is"),
     ("app/main.cpp", '"Pushed 2"', '"Pushed 3"', 0),
     ("app/main.cpp", 'report("Peeked ", stack.peek());', "", 1),
     ("app/main.cpp", 'report("Poped ", stack.pop());', "", 3),
     ("app/main.cpp", 'report("Poped ", stack.pop());', 'report("Popped ", stack.pop());', 0),
+    ("app/main.cpp", 'report("Poped ", stack.pop());', 'report("Poped", stack.pop());', 3,
+     "the last pop finds the stack empty, so its line is never written"),
     ("app/main.cpp", "result != EMPTY_RESULT", "result == EMPTY_RESULT", 0),
     ("app/main.cpp", "std::cout << label << result << std::endl;", "std::cout << label << result << '\\n';", 0),
     ("app/main.cpp", '"Enter a number to Exit : "', '"Enter a number to Exit: "', 0),
-    ("app/main.cpp", '"Enter a number to Exit : " << std::flush', '"Enter a number to Exit : "', 0),
-    ("app/main.cpp", "std::int32_t answer = 0;", "std::int32_t answer = 1;", 0),
+    ("app/main.cpp", '"Enter a number to Exit : " << std::flush', '"Enter a number to Exit : "', 0,
+     "std::cin is tied to std::cout: the read flushes the prompt anyway"),
+    ("app/main.cpp", "std::int32_t answer = 0;", "std::int32_t answer = 1;", 0,
+     "the answer is never read"),
     ("app/main.cpp", "std::cin >> answer;", "", 0),
     ("app/main.cpp", "std::cin >> answer;", "std::cin >> answer >> answer;", 0),
     ("app/main.cpp", '"Deleted"', '"Delete"', 0),
@@ -107,8 +118,8 @@ def main():
             if not (run(["cmake", "--preset", preset], tree) and passes(tree, preset)):
                 sys.exit(f"the unchanged tree does not pass under {preset}")
 
-        survivors = []
-        for path, old, new, nth in FAULTS:
+        unexpected = []
+        for path, old, new, nth, *equivalent in FAULTS:
             original = (tree / path).read_text()
             mutated = replace_nth(original, old, new, nth)
             if mutated is None:
@@ -117,14 +128,21 @@ def main():
             (tree / path).write_text(mutated)
             killed_by = next((p for p in presets if not passes(tree, p)), None)
             (tree / path).write_text(original)
-            print(("killed by " + killed_by if killed_by else "SURVIVED ") + "  " + label,
-                  flush=True)
-            if not killed_by:
-                survivors.append(label)
+            if killed_by:
+                verdict = "killed by " + killed_by
+            elif equivalent:
+                verdict = "survived, as expected: " + equivalent[0]
+            else:
+                verdict = "SURVIVED"
+                unexpected.append(label)
+            print(f"{label}\n    {verdict}", flush=True)
 
-        print(f"\n{len(FAULTS) - len(survivors)} of {len(FAULTS)} faults killed")
-        for label in survivors:
+        expected = sum(1 for fault in FAULTS if len(fault) > 4)
+        print(f"\n{len(FAULTS)} faults, {expected} of them expected to survive: "
+              f"{len(unexpected)} unexpected survivors")
+        for label in unexpected:
             print("survived: " + label)
+        sys.exit(1 if unexpected else 0)
 
 
 if __name__ == "__main__":
