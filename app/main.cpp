@@ -19,24 +19,27 @@ void report(const char* label, std::int32_t result)
 
 int main()
 {
-    Stack stack(3);
+    // The comments show what the stack holds after each step, bottom first.
+    // std::endl ends a line and flushes it, so every line shows at once, even in a pipe.
+    Stack stack(3);  // [ ]
     std::cout << "created" << std::endl;
 
-    stack.push(1);
+    stack.push(1);  // [1]
     std::cout << "Pushed 1" << std::endl;
-    stack.push(2);
+    stack.push(2);  // [1 2]
     std::cout << "Pushed 2" << std::endl;
-    stack.push(3);
+    stack.push(3);  // [1 2 3], full
     std::cout << "Pushed 3" << std::endl;
     stack.push(4);  // refused: the stack is full and says so itself
 
-    report("Poped ", stack.pop());
-    report("Peeked ", stack.peek());
-    report("Poped ", stack.pop());
-    report("Peeked ", stack.peek());
-    report("Poped ", stack.pop());
-    report("Poped ", stack.pop());  // the stack is empty by now
+    report("Poped ", stack.pop());    // 3 comes off: [1 2]
+    report("Peeked ", stack.peek());  // 2 is on top, and stays: [1 2]
+    report("Poped ", stack.pop());    // [1]
+    report("Peeked ", stack.peek());  // [1]
+    report("Poped ", stack.pop());    // [ ]
+    report("Poped ", stack.pop());    // the stack is empty by now, and says so itself
 
+    // The prompt keeps a console window open until the user answers. The answer is not used.
     std::cout << "Enter a number to Exit : " << std::flush;
     std::int32_t answer = 0;
     std::cin >> answer;  // whatever the read yields, the run ends the same way

@@ -12,24 +12,29 @@ inline constexpr std::int32_t EMPTY_RESULT = -999;
 // A last-in, first-out store of 32-bit integers whose capacity is fixed at construction.
 // Refusals are reported, never thrown: a push onto a full stack, or a pop or peek on an empty
 // one, writes a message line to standard output, and pop and peek then return EMPTY_RESULT.
+//
+// The elements live in one array, bottom first: items[0] was pushed first, items[top] last.
+// `top` alone says how full the stack is: -1 when it is empty, capacity - 1 when it is full.
 class Stack {
 public:
-    // Obtains storage for `size` elements once; a negative size is taken as 0.
-    // Inline, so callers see that the elements never overlap `top` and keep it in a register.
+    // Obtains the storage for `size` elements once, here; it never grows or shrinks. A
+    // negative size is taken as 0.
     explicit Stack(std::int32_t size)
         : capacity(std::max<std::int32_t>(size, 0)),
           items(std::make_unique<std::int32_t[]>(index(capacity)))
     {
     }
 
-    // The storage is owned by one stack only.
+    // A stack owns its storage alone. A copy would need an array of its own, which nothing
+    // here asks for, and a stack moved from would be left with no array to push into.
     Stack(const Stack&) = delete;
     Stack& operator=(const Stack&) = delete;
     Stack(Stack&&) = delete;
     Stack& operator=(Stack&&) = delete;
-    ~Stack() = default;
+    ~Stack() = default;  // `items` frees the array
 
-    // The accepted paths stay inline so that they cost no more than a bare array would.
+    // push, pop and peek are defined here, in the header, so that the compiler can inline them
+    // where they are called: each is a comparison and one array access.
     void push(std::int32_t value)
     {
         if (isFull()) {
@@ -47,6 +52,8 @@ public:
             writeLine("The Stack is Empty..!");
             return EMPTY_RESULT;
         }
+        // Only `top` moves down; the value stays in the array, out of reach, until a push
+        // writes over it.
         const std::int32_t value = items[index(top)];
         --top;
         return value;
@@ -66,17 +73,21 @@ public:
 
 private:
     // Writes one message as a whole line and flushes it, so that it reaches the console in
-    // order with the caller's own lines. Kept out of line: it is the rare path.
+    // order with the caller's own lines. Defined in Stack.cpp: it is the rare path, and it
+    // keeps <iostream> out of this header.
     static void writeLine(const char* text);
 
-    // Every position given here is at least 0, so widening through std::uint32_t keeps its
-    // value, and on 64-bit targets it costs nothing where sign extension costs an instruction.
+    // Turns a position into an array index. `[]` takes an unsigned size, while positions are
+    // signed so that `top` can be -1; every position given here is 0 or more, and keeps its
+    // value on the way.
     static std::size_t index(std::int32_t position) noexcept
     {
         return static_cast<std::uint32_t>(position);
     }
 
-    std::int32_t capacity;
+    std::int32_t capacity;  // how many elements fit; never changes
+    // The array, held by a std::unique_ptr: obtained once by the constructor and freed by the
+    // destructor whatever the stack still holds, so it is never leaked or freed twice.
     std::unique_ptr<std::int32_t[]> items;
     std::int32_t top = -1;  // index of the topmost element; -1 when empty
 };
