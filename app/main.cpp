@@ -34,22 +34,24 @@ int main()
 
     report("Poped ", stack.pop());    // 3 comes off: [1 2]
     report("Peeked ", stack.peek());  // 2 is on top, and stays: [1 2]
-    report("Poped ", stack.pop());    // [1]
-    report("Peeked ", stack.peek());  // [1]
-    report("Poped ", stack.pop());    // [ ]
+    report("Poped ", stack.pop());    // 2 comes off: [1]
+    report("Peeked ", stack.peek());  // 1 is on top, and stays: [1]
+    report("Poped ", stack.pop());    // 1 comes off: [ ]
     report("Poped ", stack.pop());    // the stack is empty by now, and says so itself
 
     // The prompt keeps a console window open until the user answers. The answer is not used.
     std::cout << "Enter a number to Exit : " << std::flush;
     std::int32_t answer = 0;
-    std::cin >> answer;  // whatever the read yields, the run ends the same way
+    // >> skips blanks and empty lines, then reads a number. Whatever it finds (a number, text,
+    // the end of input), the run ends the same way.
+    std::cin >> answer;
     std::cout << "Deleted" << std::endl;
 
     // Every line above was flushed, so a failed write has left its mark on the stream.
-    // Returning 0 then would report a lost transcript as success.
+    // Returning 0 then would report lost output as success.
     if (!std::cout) {
         std::cerr << "stack_demo: could not write to standard output\n";
         return EXIT_FAILURE;
     }
     return EXIT_SUCCESS;
-}
+}  // `stack` is destroyed here, as main returns: its destructor frees the array

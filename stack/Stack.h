@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <memory>
 
-// What pop and peek return on an empty stack. It shares the channel with the data: a stored
-// -999 comes back the same way, so ask isEmpty first to tell the two apart.
+// What pop and peek return on an empty stack. It is an ordinary value, so a -999 that was
+// pushed comes back the same way: ask isEmpty first to tell the two apart.
 inline constexpr std::int32_t EMPTY_RESULT = -999;
 
 // A last-in, first-out store of 32-bit integers whose capacity is fixed at construction.
@@ -18,7 +18,8 @@ inline constexpr std::int32_t EMPTY_RESULT = -999;
 class Stack {
 public:
     // Obtains the storage for `size` elements once, here; it never grows or shrinks. A
-    // negative size is taken as 0.
+    // negative size is taken as 0. Fields are set in the order they are declared, so
+    // `capacity` is ready when `items` is sized from it; make_unique sets every element to 0.
     explicit Stack(std::int32_t size)
         : capacity(std::max<std::int32_t>(size, 0)),
           items(std::make_unique<std::int32_t[]>(index(capacity)))
@@ -42,7 +43,9 @@ public:
             return;
         }
         ++top;
-        // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDelete): isFull is true at capacity 0
+        // clang-tidy's analyzer believes that a stack of capacity 0 could get here; isFull stops
+        // every push to it first.
+        // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDelete)
         items[index(top)] = value;
     }
 
@@ -77,9 +80,10 @@ private:
     // keeps <iostream> out of this header.
     static void writeLine(const char* text);
 
-    // Turns a position into an array index. `[]` takes an unsigned size, while positions are
-    // signed so that `top` can be -1; every position given here is 0 or more, and keeps its
-    // value on the way.
+    // Turns a position into an array index. `items[i]` takes a std::size_t, which is unsigned,
+    // while positions are signed so that `top` can be -1. Every position given here is 0 or
+    // more, so converting it through std::uint32_t, the unsigned type of the same width, keeps
+    // its value (bench/README.md tells why this is the cheapest way).
     static std::size_t index(std::int32_t position) noexcept
     {
         return static_cast<std::uint32_t>(position);
