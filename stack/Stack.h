@@ -19,10 +19,15 @@ class Stack {
 public:
     // Obtains the storage for `size` elements once, here; it never grows or shrinks. A
     // negative size is taken as 0. Fields are set in the order they are declared, so
-    // `capacity` is ready when `items` is sized from it; make_unique sets every element to 0.
+    // `capacity` is ready when `items` is sized from it. The elements are left unset, as no
+    // slot is read before a push writes it: a large stack costs no more to make than a small
+    // one, and its memory is only used as it fills.
+    //
+    // If the memory cannot be had, the constructor throws what `new` throws: std::bad_alloc,
+    // or std::bad_array_new_length where `size` elements are more than the machine can
+    // address (a large stack on a 32-bit system). Refusals of push, pop and peek never throw.
     explicit Stack(std::int32_t size)
-        : capacity(std::max<std::int32_t>(size, 0)),
-          items(std::make_unique<std::int32_t[]>(index(capacity)))
+        : capacity(std::max<std::int32_t>(size, 0)), items(new std::int32_t[index(capacity)])
     {
     }
 
@@ -43,9 +48,6 @@ public:
             return;
         }
         ++top;
-        // clang-tidy's analyzer believes that a stack of capacity 0 could get here; isFull stops
-        // every push to it first.
-        // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDelete)
         items[index(top)] = value;
     }
 
