@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <iomanip>
 #include <iostream>
 #include <limits>
 #include <random>
@@ -10,6 +11,8 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+extern const std::int32_t earlyPop;  // popped before main, in early_refusal.cpp
 
 namespace {
 
@@ -156,6 +159,26 @@ TEST(StackSentinel, StoredSentinelComesBackWithoutAMessage)
     EXPECT_EQ(stack.pop(), EMPTY_RESULT);
     EXPECT_EQ(out.take(), "");
     EXPECT_TRUE(stack.isEmpty());
+}
+
+TEST(StackMessages, ReadTheSameWhateverTheCallerSetOnTheStream)
+{
+    CapturedOutput out;
+    std::ios saved(nullptr);
+    saved.copyfmt(std::cout);
+    std::cout << std::setw(30) << std::setfill('*') << std::left;
+    Stack stack(0);
+    stack.push(1);
+    EXPECT_EQ(stack.pop(), EMPTY_RESULT);
+    EXPECT_EQ(stack.peek(), EMPTY_RESULT);
+    EXPECT_EQ(out.take(), std::string(fullLine) + popEmptyLine + peekEmptyLine);
+    EXPECT_EQ(std::cout.width(), 30) << "the caller's settings are theirs to keep";
+    std::cout.copyfmt(saved);
+}
+
+TEST(StackMessages, ARefusalBeforeMainStartsIsWrittenAndTheProgramGoesOn)
+{
+    EXPECT_EQ(earlyPop, EMPTY_RESULT);
 }
 
 // Random runs against a plain model: a vector that may hold at most `capacity` values.
