@@ -111,6 +111,8 @@ TEST(DemoTerminal, PromptsWaitsAndEndsOnALineOfItsOwn)
         ASSERT_TRUE(terminal.started());
         EXPECT_EQ(terminal.read(5000, prompt), screenBeforeAnswer());
         EXPECT_EQ(terminal.read(300), "") << "wrote more before the answer was typed";
+        terminal.type("\r");
+        EXPECT_EQ(terminal.read(300), "\r\n") << "took an empty line for the answer";
         terminal.type(answer + "\r");
         EXPECT_EQ(terminal.read(5000), answer + "\r\nDeleted\r\n");
         EXPECT_EQ(terminal.exitStatus(5000), 0);

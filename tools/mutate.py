@@ -83,6 +83,7 @@ FAULTS = [
      "the answer is never read"),
     ("app/main.cpp", "std::cin >> answer;", "", 0),
     ("app/main.cpp", "std::cin >> answer;", "std::cin >> answer >> answer;", 0),
+    ("app/main.cpp", "std::cin >> answer;", "std::string line; std::getline(std::cin, line); static_cast<void>(answer);", 0),
     ("app/main.cpp", '"Deleted"', '"Delete"', 0),
     ("app/main.cpp", 'std::cout << "Deleted" << std::endl;', 'std::cout << "Deleted" << \'\\n\';', 0),
     ("app/main.cpp", "if (!std::cout)", "if (std::cout)", 0),
