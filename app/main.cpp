@@ -4,10 +4,11 @@
 
 #include "Stack.h"
 
+// The unnamed namespace keeps report() private to this file.
 namespace {
 
 // Writes main's line for a pop or peek result. An empty stack has already written its own
-// message and answered EMPTY_RESULT, so that result gets no line here.
+// message and returned EMPTY_RESULT, so that result gets no line here.
 void report(const char* label, std::int32_t result)
 {
     if (result != EMPTY_RESULT) {
@@ -24,6 +25,8 @@ int main()
     Stack stack(3);  // [ ]
     std::cout << "created" << std::endl;
 
+    // push returns nothing, so main cannot tell whether a push was refused: each "Pushed"
+    // line is written whatever happened. With room for three, these three all fit.
     stack.push(1);  // [1]
     std::cout << "Pushed 1" << std::endl;
     stack.push(2);  // [1 2]
@@ -32,6 +35,8 @@ int main()
     std::cout << "Pushed 3" << std::endl;
     stack.push(4);  // refused: the stack is full and says so itself
 
+    // "Poped" is spelt so on purpose: the output's words never change, since programs and
+    // people compare them byte for byte.
     report("Poped ", stack.pop());    // 3 comes off: [1 2]
     report("Peeked ", stack.peek());  // 2 is on top, and stays: [1 2]
     report("Poped ", stack.pop());    // 2 comes off: [1]
@@ -45,9 +50,10 @@ int main()
     // >> skips blanks and empty lines, then reads a number. Whatever it finds (a number, text,
     // the end of input), the run ends the same way.
     std::cin >> answer;
+    // "Deleted" comes first; the stack itself is freed a moment later, when main returns.
     std::cout << "Deleted" << std::endl;
 
-    // Every line above was flushed, so a failed write has left its mark on the stream.
+    // Every line above was flushed, so a write that failed has set the stream's error state.
     // Returning 0 then would report lost output as success.
     if (!std::cout) {
         std::cerr << "stack_demo: could not write to standard output\n";

@@ -12,27 +12,28 @@ inline constexpr std::int32_t EMPTY_RESULT = -999;
 // A last-in, first-out store of 32-bit integers whose capacity is fixed at construction.
 // Refusals are reported, never thrown: a push onto a full stack, or a pop or peek on an empty
 // one, writes a message line to standard output, and pop and peek then return EMPTY_RESULT.
+// Every operation takes the same short time however many elements the stack holds.
 //
 // The elements live in one array, bottom first: items[0] was pushed first, items[top] last.
 // `top` alone says how full the stack is: -1 when it is empty, capacity - 1 when it is full.
 class Stack {
 public:
-    // Obtains the storage for `size` elements once, here; it never grows or shrinks. A
-    // negative size is taken as 0. Fields are set in the order they are declared, so
-    // `capacity` is ready when `items` is sized from it. The elements are left unset, as no
-    // slot is read before a push writes it: a large stack costs no more to make than a small
-    // one, and its memory is only used as it fills.
+    // Obtains the array for `size` elements once, here; it never grows or shrinks. A negative
+    // size is taken as 0. Fields are set in the order they are declared, so `capacity` is set
+    // before `items` is sized from it. The elements are left unset, since a push writes each
+    // slot before anything reads it: a large stack costs no more to make than a small one.
     //
     // If the memory cannot be had, the constructor throws what `new` throws: std::bad_alloc,
     // or std::bad_array_new_length where `size` elements are more than the machine can
-    // address (a large stack on a 32-bit system). Refusals of push, pop and peek never throw.
+    // address (a large stack on a 32-bit system).
     explicit Stack(std::int32_t size)
-        : capacity(std::max<std::int32_t>(size, 0)), items(new std::int32_t[index(capacity)])
+        : capacity(std::max<std::int32_t>(size, 0)),
+          items(new std::int32_t[static_cast<std::size_t>(capacity)])
     {
     }
 
-    // A stack owns its storage alone. A copy would need an array of its own, which nothing
-    // here asks for, and a stack moved from would be left with no array to push into.
+    // A stack owns its array alone, so it can be neither copied nor moved: a copy would need
+    // an array of its own, and a move would leave the old stack without one.
     Stack(const Stack&) = delete;
     Stack& operator=(const Stack&) = delete;
     Stack(Stack&&) = delete;
@@ -41,6 +42,9 @@ public:
 
     // push, pop and peek are defined here, in the header, so that the compiler can inline them
     // where they are called: each is a comparison and one array access.
+    //
+    // The three messages keep their exact text, "Data..." and the blank at the end of peek's
+    // included: programs and people compare them byte for byte.
     void push(std::int32_t value)
     {
         if (isFull()) {
@@ -82,10 +86,10 @@ private:
     // keeps <iostream> out of this header.
     static void writeLine(const char* text);
 
-    // Turns a position into an array index. `items[i]` takes a std::size_t, which is unsigned,
-    // while positions are signed so that `top` can be -1. Every position given here is 0 or
-    // more, so converting it through std::uint32_t, the unsigned type of the same width, keeps
-    // its value (bench/README.md tells why this is the cheapest way).
+    // Turns a position into an array index. Positions are signed so that `top` can be -1,
+    // while `items[i]` takes an unsigned std::size_t. Only positions of 0 or more come here,
+    // so converting them through std::uint32_t, the unsigned type of the same width, keeps
+    // their value.
     static std::size_t index(std::int32_t position) noexcept
     {
         return static_cast<std::uint32_t>(position);
