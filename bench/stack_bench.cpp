@@ -71,10 +71,11 @@ private:
 };
 
 // The floor: an array and an index making the same full and empty checks, and nothing else.
+// Its array comes from a plain new[], which leaves the elements unset, as Stack's does.
 class BareArray {
 public:
     explicit BareArray(std::int32_t size)
-        : capacity(size), items(std::make_unique<std::int32_t[]>(static_cast<std::size_t>(size)))
+        : capacity(size), items(new std::int32_t[static_cast<std::size_t>(size)])
     {
     }
     void push(std::int32_t value)
