@@ -6,13 +6,24 @@
 set -euo pipefail
 build=${1:-build/bench}
 
+# Prints the instructions of one run of PROGRAM, given the answer 7. A run that fails, or a log
+# without a whole count, prints callgrind's log and fails: two missing counts would otherwise
+# compare as equal, and a run cut short would count as cheap.
 count() {
-    echo 7 | valgrind --tool=callgrind --callgrind-out-file=/dev/null "$1" 2>&1 >/dev/null |
-        sed -n 's/^==[0-9]*== Collected : //p'
+    local log status=0 collected
+    log=$(valgrind --tool=callgrind --callgrind-out-file=/dev/null "$1" <<<7 2>&1 >/dev/null) ||
+        status=$?
+    collected=$(sed -n 's/^==[0-9]*== Collected : //p' <<<"$log")
+    if ((status != 0)) || [[ ! $collected =~ ^[0-9]+$ ]]; then
+        printf '%s\n' "$log" >&2
+        echo "$0: no instruction count for $1 (exit status $status, count '$collected')" >&2
+        return 1
+    fi
+    echo "$collected"
 }
 
-demo=$(count "$build/app/stack_demo")
-baseline=$(count "$build/bench/transcript_baseline")
+demo=$(count "$build/app/stack_demo") || exit 1
+baseline=$(count "$build/bench/transcript_baseline") || exit 1
 echo "stack_demo:          $demo instructions"
 echo "transcript_baseline: $baseline instructions"
 awk -v d="$demo" -v b="$baseline" 'BEGIN {

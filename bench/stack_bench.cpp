@@ -1,13 +1,16 @@
-// The cost of Stack's operations side by side with the standard containers and a bare array.
+// The cost of making a Stack and of its operations, side by side with the standard containers
+// and a bare array.
 #include "Stack.h"
 
 #include <benchmark/benchmark.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <fstream>
 #include <iostream>
 #include <memory>
 #include <stack>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -71,10 +74,12 @@ private:
 };
 
 // The floor: an array and an index making the same full and empty checks, and nothing else.
+// Its array comes from a plain new[], which leaves the elements unset, as Stack's does, so it
+// is the floor for making a container too.
 class BareArray {
 public:
     explicit BareArray(std::int32_t size)
-        : capacity(size), items(std::make_unique<std::int32_t[]>(static_cast<std::size_t>(size)))
+        : BareArray(size, std::unique_ptr<std::int32_t[]>(new std::int32_t[count(size)]))
     {
     }
     void push(std::int32_t value)
@@ -98,10 +103,27 @@ public:
     }
     [[nodiscard]] bool isEmpty() const { return top == -1; }
 
+protected:
+    BareArray(std::int32_t size, std::unique_ptr<std::int32_t[]> storage)
+        : capacity(size), items(std::move(storage))
+    {
+    }
+    static std::size_t count(std::int32_t size) { return static_cast<std::size_t>(size); }
+
 private:
     std::int32_t capacity;
     std::unique_ptr<std::int32_t[]> items;
     std::int32_t top = -1;
+};
+
+// BareArray over an array that make_unique sets to 0, as Stack's was until it left its elements
+// unset: what writing every element costs when a container is made.
+class ZeroedArray : public BareArray {
+public:
+    explicit ZeroedArray(std::int32_t size)
+        : BareArray(size, std::make_unique<std::int32_t[]>(count(size)))
+    {
+    }
 };
 
 // Fills the container to capacity, then peeks and pops until it is empty.
@@ -122,6 +144,18 @@ template <class Container> void fillDrain(benchmark::State& state)
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
     state.SetComplexityN(state.range(0));
+}
+
+// Makes a container of the given capacity, pushes one value and pops it, and destroys it.
+template <class Container> void construct(benchmark::State& state)
+{
+    const auto size = static_cast<std::int32_t>(state.range(0));
+    for (auto _ : state) {
+        Container stack(size);
+        benchmark::DoNotOptimize(&stack);  // else clang++ leaves out the allocation altogether
+        stack.push(1);
+        benchmark::DoNotOptimize(stack.pop());
+    }
 }
 
 // Sends standard output to /dev/null while a refusal benchmark runs.
@@ -165,11 +199,18 @@ void stackRefusedPop(benchmark::State& state)
 constexpr std::int64_t smallest = 3;
 constexpr std::int64_t middle = 1024;
 constexpr std::int64_t largest = 1 << 20;
+constexpr std::int64_t huge = 100'000'000;  // 400 MB of elements
 
 // The sizes run side by side: each container's fit against N gives its cost per element.
 void sizes(benchmark::internal::Benchmark* benchmark)
 {
     benchmark->Arg(smallest)->Arg(middle)->Arg(largest)->Complexity(benchmark::oN);
+}
+
+// The capacities made side by side.
+void capacities(benchmark::internal::Benchmark* benchmark)
+{
+    benchmark->Arg(smallest)->Arg(middle)->Arg(largest)->Arg(huge);
 }
 
 }  // namespace
@@ -178,6 +219,10 @@ BENCHMARK_TEMPLATE(fillDrain, Stack)->Apply(sizes);
 BENCHMARK_TEMPLATE(fillDrain, ReservedVector)->Apply(sizes);
 BENCHMARK_TEMPLATE(fillDrain, ReservedStdStack)->Apply(sizes);
 BENCHMARK_TEMPLATE(fillDrain, BareArray)->Apply(sizes);
+BENCHMARK_TEMPLATE(construct, Stack)->Apply(capacities);
+BENCHMARK_TEMPLATE(construct, BareArray)->Apply(capacities);
+BENCHMARK_TEMPLATE(construct, ReservedVector)->Apply(capacities);
+BENCHMARK_TEMPLATE(construct, ZeroedArray)->Apply(capacities);
 BENCHMARK(stackRefusedPush);
 BENCHMARK(stackRefusedPop);
 
