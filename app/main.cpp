@@ -25,7 +25,7 @@ int main()
     Stack stack(3);  // [ ]
     std::cout << "created" << std::endl;
 
-    // push returns nothing, so main cannot tell whether a push was refused: each "Pushed"
+    // push returns nothing, so it does not tell main whether it was refused: each "Pushed"
     // line is written whatever happened. With room for three, these three all fit.
     stack.push(1);  // [1]
     std::cout << "Pushed 1" << std::endl;

@@ -5,9 +5,9 @@
 
 void Stack::writeLine(const char* text)
 {
-    // A stack may refuse a request before the standard streams are ready: one that lives at
-    // namespace scope in a file without <iostream> can pop while such objects are being set
-    // up. This object makes sure std::cout exists before it is used.
+    // A Stack kept in a global variable may refuse a request before main starts, when
+    // std::cout may not be set up yet. This object sets the standard streams up first if they
+    // are not.
     [[maybe_unused]] static const std::ios_base::Init streamsReady;
     // write() is unformatted, so the caller's width, fill and alignment leave the message as
     // it is, and stay set for the caller's own next output.

@@ -32,8 +32,9 @@ public:
     {
     }
 
-    // A stack owns its array alone, so it can be neither copied nor moved: a copy would need
-    // an array of its own, and a move would leave the old stack without one.
+    // Copying and moving are turned off, as nothing here needs them: a stack owns its array
+    // alone, so a copy would have to get an array of its own, and a stack moved from would be
+    // left without one.
     Stack(const Stack&) = delete;
     Stack& operator=(const Stack&) = delete;
     Stack(Stack&&) = delete;
@@ -68,6 +69,8 @@ public:
         return value;
     }
 
+    // [[nodiscard]]: the compiler warns when the result is ignored, as a peek is of no use
+    // without it. pop has no such mark: popping only to remove the top value is common.
     [[nodiscard]] std::int32_t peek() const
     {
         if (isEmpty()) {
@@ -81,9 +84,9 @@ public:
     [[nodiscard]] bool isEmpty() const noexcept { return top == -1; }
 
 private:
-    // Writes one message as a whole line and flushes it, so that it reaches the console in
-    // order with the caller's own lines. Defined in Stack.cpp: it is the rare path, and it
-    // keeps <iostream> out of this header.
+    // Writes one message as a whole line and flushes it, so that it shows at once, even in a
+    // pipe. Defined in Stack.cpp: it is the rare path, and it keeps <iostream> out of this
+    // header.
     static void writeLine(const char* text);
 
     // Turns a position into an array index. Positions are signed so that `top` can be -1,
