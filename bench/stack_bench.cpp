@@ -10,7 +10,6 @@
 #include <iostream>
 #include <memory>
 #include <stack>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -74,12 +73,15 @@ private:
 };
 
 // The floor: an array and an index making the same full and empty checks, and nothing else.
-// Its array comes from a plain new[], which leaves the elements unset, as Stack's does, so it
-// is the floor for making a container too.
-class BareArray {
+// BareArray's array comes from a plain new[], which leaves the elements unset, as Stack's does,
+// so it is the floor for making a container too. ZeroedArray's comes from make_unique, which
+// sets every element to 0, as Stack's did: what writing every element costs when one is made.
+template <bool zeroed> class Array {
 public:
-    explicit BareArray(std::int32_t size)
-        : BareArray(size, std::unique_ptr<std::int32_t[]>(new std::int32_t[count(size)]))
+    explicit Array(std::int32_t size)
+        : capacity(size),
+          items(zeroed ? std::make_unique<std::int32_t[]>(index(size))
+                       : std::unique_ptr<std::int32_t[]>(new std::int32_t[index(size)]))
     {
     }
     void push(std::int32_t value)
@@ -88,43 +90,27 @@ public:
             refuse();
             return;
         }
-        items[static_cast<std::size_t>(++top)] = value;
+        items[index(++top)] = value;
     }
-    [[nodiscard]] std::int32_t peek() const
-    {
-        return top == -1 ? refuse() : items[static_cast<std::size_t>(top)];
-    }
+    [[nodiscard]] std::int32_t peek() const { return top == -1 ? refuse() : items[index(top)]; }
     std::int32_t pop()
     {
         if (top == -1) {
             return refuse();
         }
-        return items[static_cast<std::size_t>(top--)];
+        return items[index(top--)];
     }
     [[nodiscard]] bool isEmpty() const { return top == -1; }
 
-protected:
-    BareArray(std::int32_t size, std::unique_ptr<std::int32_t[]> storage)
-        : capacity(size), items(std::move(storage))
-    {
-    }
-    static std::size_t count(std::int32_t size) { return static_cast<std::size_t>(size); }
-
 private:
+    static std::size_t index(std::int32_t position) { return static_cast<std::size_t>(position); }
+
     std::int32_t capacity;
     std::unique_ptr<std::int32_t[]> items;
     std::int32_t top = -1;
 };
-
-// BareArray over an array that make_unique sets to 0, as Stack's was until it left its elements
-// unset: what writing every element costs when a container is made.
-class ZeroedArray : public BareArray {
-public:
-    explicit ZeroedArray(std::int32_t size)
-        : BareArray(size, std::make_unique<std::int32_t[]>(count(size)))
-    {
-    }
-};
+using BareArray = Array<false>;
+using ZeroedArray = Array<true>;
 
 // Fills the container to capacity, then peeks and pops until it is empty.
 template <class Container> void fillDrain(benchmark::State& state)

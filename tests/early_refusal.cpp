@@ -6,5 +6,4 @@
 
 #include <cstdint>
 
-extern const std::int32_t earlyPop;
-const std::int32_t earlyPop = Stack(0).pop();
+extern const std::int32_t earlyPop = Stack(0).pop();
