@@ -7,8 +7,9 @@
 #include <iostream>
 #include <limits>
 #include <random>
-#include <sstream>
+#include <streambuf>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -20,10 +21,12 @@ constexpr const char* fullLine = "Stack is full...! Cannot insert any more Data.
 constexpr const char* popEmptyLine = "The Stack is Empty..!\n";
 constexpr const char* peekEmptyLine = "The Stack is Empty..! \n";
 
-// Stands in for standard output while a test runs. Text only counts as written once it has
-// been flushed; anything still waiting for a flush is marked, so a message that is not a whole
-// line followed by a flush fails the comparison.
-class CapturedOutput : std::stringbuf {
+// Stands in for standard output while a test runs. It keeps no buffer of its own, so it sees
+// every piece of text the stream hands it. Text only counts as written once it has been
+// flushed: anything still waiting for a flush is marked, and so is each place where a line was
+// handed over in more than one piece. A message that is not one whole line, written at once
+// and flushed, fails the comparison.
+class CapturedOutput : std::streambuf {
 public:
     CapturedOutput() : saved(std::cout.rdbuf(this)) {}
     CapturedOutput(const CapturedOutput&) = delete;
@@ -35,21 +38,40 @@ public:
     // What reached standard output since the last call.
     std::string take()
     {
-        const std::string pending = str().empty() ? "" : "[not flushed:" + str() + "]";
-        str("");
-        return std::exchange(flushed, {}) + pending;
+        const std::string pending = std::exchange(unflushed, {});
+        return std::exchange(flushed, {}) +
+               (pending.empty() ? "" : "[not flushed:" + pending + "]");
     }
 
 private:
+    std::streamsize xsputn(const char* text, std::streamsize size) override
+    {
+        const std::string_view piece(text, static_cast<std::size_t>(size));
+        if (!piece.empty()) {
+            unflushed += lineOpen ? "[next piece]" : "";
+            unflushed += piece;
+            lineOpen = piece.back() != '\n';
+        }
+        return size;
+    }
+    int_type overflow(int_type c) override
+    {
+        if (!traits_type::eq_int_type(c, traits_type::eof())) {
+            const char text = traits_type::to_char_type(c);
+            xsputn(&text, 1);
+        }
+        return traits_type::not_eof(c);
+    }
     int sync() override
     {
-        flushed += str();
-        str("");
+        flushed += std::exchange(unflushed, {});
         return 0;
     }
 
     std::streambuf* saved;
     std::string flushed;
+    std::string unflushed;
+    bool lineOpen = false;  // the last piece did not end its line
 };
 
 TEST(StackEmpty, NewStackIsEmptyAndRefusesPopAndPeek)
