@@ -4,10 +4,9 @@
 
 #include "Stack.h"
 
-// The unnamed namespace keeps report() private to this file.
-namespace {
+namespace {  // what is in here is seen by this file alone
 
-// Writes main's line for a pop or peek result. An empty stack has already written its own
+// Prints main's line for a pop or peek result. An empty stack has already printed its own
 // message and returned EMPTY_RESULT, so that result gets no line here.
 void report(const char* label, std::int32_t result)
 {
@@ -21,12 +20,12 @@ void report(const char* label, std::int32_t result)
 int main()
 {
     // The comments show what the stack holds after each step, bottom first.
-    // std::endl ends a line and flushes it, so every line shows at once, even in a pipe.
+    // std::endl ends the line and sends it out at once, so each line shows as it happens.
     Stack stack(3);  // [ ]
     std::cout << "created" << std::endl;
 
-    // push returns nothing, so it does not tell main whether it was refused: each "Pushed"
-    // line is written whatever happened. With room for three, these three all fit.
+    // push gives nothing back, and main does not ask isFull first, so each "Pushed" line is
+    // printed whatever happened. With room for three, these three all fit.
     stack.push(1);  // [1]
     std::cout << "Pushed 1" << std::endl;
     stack.push(2);  // [1 2]
@@ -53,7 +52,7 @@ int main()
     // "Deleted" comes first; the stack itself is freed a moment later, when main returns.
     std::cout << "Deleted" << std::endl;
 
-    // Every line above was flushed, so a write that failed has set the stream's error state.
+    // If any line above could not be written (a full disk, say), std::cout now says so.
     // Returning 0 then would report lost output as success.
     if (!std::cout) {
         std::cerr << "stack_demo: could not write to standard output\n";
