@@ -3,6 +3,7 @@
 #include <cstring>
 #include <iostream>
 
+// Prints one message line and flushes it.
 void Stack::writeLine(const char* line)
 {
     // A Stack kept in a global variable may refuse a request before main starts, when

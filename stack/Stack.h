@@ -12,9 +12,9 @@ inline constexpr std::int32_t EMPTY_RESULT = -999;
 // A last-in, first-out store of 32-bit integers with room for a fixed number of them.
 // When it has to say no (a push onto a full stack, a pop or peek on an empty one), it prints a
 // message line on standard output, and pop and peek give back EMPTY_RESULT; it throws nothing.
-// The stream is the caller's, though: a std::cout set to throw on errors throws from a message
-// it cannot write, and std::cout taken out of step with C's stdio (sync_with_stdio(false)) is
-// no longer safe to share between threads.
+// (A program that sets std::cout up its own way keeps what that brings: told to throw on
+// errors, it throws from a message it cannot print; with sync_with_stdio(false), it is no
+// longer safe to print from several threads.)
 //
 // The values live in one array, bottom first: items[0] was pushed first, items[top] last.
 // `top` alone says how full the stack is: -1 when it is empty, capacity - 1 when it is full.
@@ -24,7 +24,8 @@ public:
     // is taken as 0. The values are not set to anything, since a push writes each cell before
     // anything reads it, so making a stack costs only what getting the memory costs (more
     // for a very large stack). If the memory cannot be had, this throws std::bad_alloc (or a
-    // kind of it): that is what to catch.
+    // kind of it): that is what to catch. `explicit`: a number never turns into a stack by
+    // accident, as `Stack stack = 3;` would.
     explicit Stack(std::int32_t size)
         : capacity(std::max<std::int32_t>(size, 0)),
           items(new std::int32_t[static_cast<std::size_t>(capacity)])
@@ -32,8 +33,8 @@ public:
     }
 
     // A stack cannot be copied: it owns its array, and a copy would need an array of its own.
-    // Nor moved, which would leave the old stack without one. To let a function use a stack,
-    // pass it by reference, as in `void fill(Stack& stack)`.
+    // Nor can it be moved, that is, hand its array over to another stack: it would be left
+    // without one. To let a function use a stack, pass it by reference: `void fill(Stack& s)`.
     Stack(const Stack&) = delete;
     Stack& operator=(const Stack&) = delete;
     Stack(Stack&&) = delete;
@@ -83,8 +84,8 @@ private:
     // Prints one message line and flushes it, so that it shows at once, even in a pipe.
     static void writeLine(const char* line);
 
-    // `top` is signed so that it can be -1, and array indexes are unsigned: this turns a
-    // position of 0 or more into an index.
+    // `top` is signed so that it can be -1, but the strict warnings refuse a signed array
+    // index: this turns a position of 0 or more into an unsigned one, keeping its value.
     static std::size_t index(std::int32_t position) noexcept
     {
         return static_cast<std::uint32_t>(position);

@@ -176,7 +176,7 @@ TEST(StackSentinel, StoredSentinelComesBackWithoutAMessage)
 {
     CapturedOutput out;
     Stack stack(1);
-    stack.push(-999);  // written out: callers know the sentinel by its value
+    stack.push(-999);  // the same value as EMPTY_RESULT, written out as a caller would
     EXPECT_EQ(stack.peek(), EMPTY_RESULT);
     EXPECT_EQ(stack.pop(), EMPTY_RESULT);
     EXPECT_EQ(out.take(), "");
