@@ -1,12 +1,21 @@
-# Runs stack_demo with an answer on standard input and compares its standard output, byte for
-# byte, with the expected transcript; the run must also exit with status 0.
-# Usage: cmake -D DEMO=<program> -D EXPECTED=<file> [-D EMULATOR=<runner>] [-D CRLF=1]
-#              -P transcript_check.cmake
-set(answer "${CMAKE_CURRENT_BINARY_DIR}/transcript_check_answer.txt")
-set(output "${CMAKE_CURRENT_BINARY_DIR}/transcript_check_output.txt")
-file(WRITE "${answer}" "7\n")
-execute_process(COMMAND ${EMULATOR} "${DEMO}" INPUT_FILE "${answer}" OUTPUT_FILE "${output}"
-                RESULT_VARIABLE status)
+# Runs stack_demo with the answer 7 on standard input and compares its standard output, byte for
+# byte, with the expected transcript; the run must also exit with status 0. EXPECTED defaults to
+# transcript.txt beside this script.
+# Usage: cmake -D DEMO=<program> [-D EXPECTED=<file>] [-D EMULATOR=<runner>] [-D CRLF=1]
+#              -P check_transcript.cmake
+if(NOT EXPECTED)
+    set(EXPECTED "${CMAKE_CURRENT_LIST_DIR}/transcript.txt")
+endif()
+
+# The output goes through a file, as execute_process's OUTPUT_VARIABLE drops the carriage
+# return of each "\r\n". The file is read, then removed, before anything is compared, so the
+# check leaves nothing in the folder it runs in.
+set(output "${CMAKE_CURRENT_BINARY_DIR}/check_transcript_output.txt")
+execute_process(COMMAND "${CMAKE_COMMAND}" -E echo 7 COMMAND ${EMULATOR} "${DEMO}"
+                OUTPUT_FILE "${output}" RESULT_VARIABLE status)
+file(READ "${output}" actual HEX)
+file(READ "${output}" actual_text)
+file(REMOVE "${output}")
 
 # Both sides are compared as bytes written in hexadecimal, which CMake reads exactly on every
 # system. Read as text, file(READ) and file(STRINGS) drop carriage returns, so they cannot tell
@@ -22,12 +31,10 @@ if(CRLF)
     string(REPLACE "0a;" "0d;0a;" expected "${expected}")
 endif()
 string(REPLACE ";" "" expected "${expected}")
-file(READ "${output}" actual HEX)
 
 if(NOT actual STREQUAL expected OR NOT status EQUAL 0)
     file(READ "${EXPECTED}" expected_text)
-    file(READ "${output}" actual_text)
     message("--- expected\n${expected_text}--- actual\n${actual_text}--- exit status ${status}\n"
             "--- expected bytes\n${expected}\n--- actual bytes\n${actual}")
-    message(FATAL_ERROR "expected status 0 and the same bytes in ${output}")
+    message(FATAL_ERROR "${DEMO} did not write ${EXPECTED}'s bytes and exit with status 0")
 endif()
