@@ -3,9 +3,8 @@
 # transcript.txt beside this script.
 # Usage: cmake -D DEMO=<program> [-D EXPECTED=<file>] [-D EMULATOR=<runner>] [-D CRLF=1]
 #              -P check_transcript.cmake
-if(NOT EXPECTED)
-    set(EXPECTED "${CMAKE_CURRENT_LIST_DIR}/transcript.txt")
-endif()
+# A -D EXPECTED=... is in the cache already, where set(CACHE) leaves it as it is.
+set(EXPECTED "${CMAKE_CURRENT_LIST_DIR}/transcript.txt" CACHE FILEPATH "The expected output")
 
 # The output goes through a file, as execute_process's OUTPUT_VARIABLE drops the carriage
 # return of each "\r\n". The file is read, then removed, before anything is compared, so the
