@@ -118,7 +118,7 @@ embed() {  # CMAKELISTS
 embeds=0
 for block in "$work"/blocks/*; do
     name=$(basename "$block")
-    echo "=== $name"
+    echo "--- $name"
     case $name in
     *.sh)
         if [[ $(head -n 1 "$block") == "# Not run here: "* ]]; then
