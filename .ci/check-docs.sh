@@ -5,7 +5,9 @@
 # - ```sh: each line is run. A line that starts a program (./NAME, build/...) must exit 0, and
 #   stack_demo, answering 7, must print tests/transcript.txt; the program is deleted after, so
 #   each run needs a build before it. A ctest that ran no test fails. A block whose first line
-#   is "# Not run here: <why>" is skipped, and said so.
+#   is "# Not run here: <why>" is skipped, and said so. As root, a leading sudo is dropped; the
+#   placeholders <a folder of your choice> and <the folder of GoogleTest's sources> become an
+#   install folder in the copy and /usr/src/googletest.
 # - ```text: what the program run last printed (stack_demo's as a terminal shows it), or, from
 #   "a new stack:" on, the array as .ci/walkthrough.awk draws it from that run.
 # - ```cpp: saved as your_program.cpp; each ```cmake is a project of the reader's own, built
@@ -80,6 +82,7 @@ run_program() {  # PATH
 }
 run_command() {  # LINE
     local command=${1//<a folder of your choice>/$installed}
+    command=${command//<the folder of GoogleTest\'s sources>//usr/src/googletest}
     [[ $EUID != 0 ]] || command=${command#sudo }
     echo "\$ $command"
     commands=$((commands + 1))
