@@ -5,9 +5,9 @@
 # - ```sh: each line is run. A line that starts a program (./NAME, build/...) must exit 0, and
 #   stack_demo, answering 7, must print tests/transcript.txt; the program is deleted after, so
 #   each run needs a build before it. A ctest that ran no test fails. A block whose first line
-#   is "# Not run here: <why>" is skipped, and said so. As root, a leading sudo is dropped; the
-#   placeholders <a folder of your choice> and <the folder of GoogleTest's sources> become an
-#   install folder in the copy and /usr/src/googletest.
+#   is "# Not checked here: <why>" is skipped, and said so. As root, a leading sudo is dropped;
+#   the placeholders <a folder of your choice> and <the folder of GoogleTest's sources> become
+#   an install folder in the copy and /usr/src/googletest.
 # - ```text: what the program run last printed (stack_demo's as a terminal shows it), or, from
 #   "a new stack:" on, the array as .ci/walkthrough.awk draws it from that run.
 # - ```cpp: saved as your_program.cpp; each ```cmake is a project of the reader's own, built
@@ -124,7 +124,7 @@ for block in "$work"/blocks/*; do
     echo "--- $name"
     case $name in
     *.sh)
-        if [[ $(head -n 1 "$block") == "# Not run here: "* ]]; then
+        if [[ $(head -n 1 "$block") == "# Not checked here: "* ]]; then
             head -n 1 "$block"
             continue
         fi
