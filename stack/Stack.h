@@ -11,10 +11,9 @@ inline constexpr std::int32_t EMPTY_RESULT = -999;
 
 // A last-in, first-out store of 32-bit integers with room for a fixed number of them.
 // When it has to say no (a push onto a full stack, a pop or peek on an empty one), it prints a
-// message line on standard output, and pop and peek give back EMPTY_RESULT; it throws nothing.
-// (A program that sets std::cout up its own way keeps what that brings: told to throw on
-// errors, it throws from a message it cannot print; with sync_with_stdio(false), it is no
-// longer safe to print from several threads.)
+// message line on standard output, and pop and peek give back EMPTY_RESULT; it throws nothing
+// of its own.
+// Notes for callers: BUILDING.md, "Adding Stack to a project of your own".
 //
 // The values live in one array, bottom first: items[0] was pushed first, items[top] last.
 // `top` alone says how full the stack is: -1 when it is empty, capacity - 1 when it is full.

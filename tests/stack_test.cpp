@@ -23,9 +23,10 @@ constexpr const char* peekEmptyLine = "The Stack is Empty..! \n";
 
 // Stands in for standard output while a test runs. It keeps no buffer of its own, so it sees
 // every piece of text the stream hands it. Text only counts as written once it has been
-// flushed: anything still waiting for a flush is marked, and so is each place where a line was
-// handed over in more than one piece. A message that is not one whole line, written at once
-// and flushed, fails the comparison.
+// flushed: anything still waiting for a flush is marked, and so is each piece handed over
+// while earlier text was still waiting, or that goes on with a line begun in another piece.
+// A message that is not one whole line, written at once on its own and flushed, fails the
+// comparison.
 class CapturedOutput : std::streambuf {
 public:
     CapturedOutput() : saved(std::cout.rdbuf(this)) {}
@@ -48,7 +49,7 @@ private:
     {
         const std::string_view piece(text, static_cast<std::size_t>(size));
         if (!piece.empty()) {
-            unflushed += lineOpen ? "[next piece]" : "";
+            unflushed += lineOpen || !unflushed.empty() ? "[next piece]" : "";
             unflushed += piece;
             lineOpen = piece.back() != '\n';
         }
@@ -188,12 +189,13 @@ TEST(StackMessages, ReadTheSameWhateverTheCallerSetOnTheStream)
     CapturedOutput out;
     std::ios saved(nullptr);
     saved.copyfmt(std::cout);
-    std::cout << std::setw(30) << std::setfill('*') << std::left;
+    // A line the caller has not flushed goes out before the first message, not with it.
+    std::cout << "caller\n" << std::setw(30) << std::setfill('*') << std::left;
     Stack stack(0);
     stack.push(1);
     EXPECT_EQ(stack.pop(), EMPTY_RESULT);
     EXPECT_EQ(stack.peek(), EMPTY_RESULT);
-    EXPECT_EQ(out.take(), std::string(fullLine) + popEmptyLine + peekEmptyLine);
+    EXPECT_EQ(out.take(), "caller\n" + std::string(fullLine) + popEmptyLine + peekEmptyLine);
     EXPECT_EQ(std::cout.width(), 30) << "the caller's settings are theirs to keep";
     std::cout.copyfmt(saved);
 }
