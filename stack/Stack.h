@@ -9,14 +9,14 @@
 // pushed comes back the same way: ask isEmpty first to tell the two apart.
 inline constexpr std::int32_t EMPTY_RESULT = -999;
 
-// A last-in, first-out store of 32-bit integers with room for a fixed number of them.
-// When it has to say no (a push onto a full stack, a pop or peek on an empty one), it prints a
-// message line on standard output, and pop and peek give back EMPTY_RESULT; it throws nothing
-// of its own.
-// Notes for callers: BUILDING.md, "Adding Stack to a project of your own".
+// A stack of whole numbers: the last value pushed is the first one popped (last in, first
+// out), and it has room for a fixed number of them, set when it is made. When it has to say no
+// (a push onto a full stack, a pop or peek on an empty one), it prints a message line itself,
+// and pop and peek give back EMPTY_RESULT.
 //
 // The values live in one array, bottom first: items[0] was pushed first, items[top] last.
 // `top` alone says how full the stack is: -1 when it is empty, capacity - 1 when it is full.
+// (For programs that use it: BUILDING.md, "Notes for callers".)
 class Stack {
 public:
     // Gets the array for `size` values once, here; it never grows or shrinks. A negative size
