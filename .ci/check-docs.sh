@@ -5,17 +5,18 @@
 # - ```sh: each line is run. A line that starts a program (./NAME, build/...) must exit 0, and
 #   stack_demo, answering 7, must print tests/transcript.txt; the program is deleted after, so
 #   each run needs a build before it. A ctest that ran no test fails. A block whose first line
-#   is "# Not checked here: <why>" is skipped, and said so. As root, a leading sudo is dropped;
-#   the placeholders <a folder of your choice> and <the folder of GoogleTest's sources> become
-#   an install folder in the copy and /usr/src/googletest.
+#   is "# Not checked here: <why>" is skipped, and said so. A line that starts with sudo is run
+#   without it as root, and skipped otherwise, saying so. The placeholders <a folder of your
+#   choice> and <the folder of GoogleTest's sources> become an install folder in the copy and
+#   /usr/src/googletest. Some command of the README must run tests, and pass.
 # - ```text: what the program run last printed (stack_demo's as a terminal shows it), or, from
 #   "a new stack:" on, the array as .ci/walkthrough.awk draws it from that run.
 # - ```cpp: saved as your_program.cpp; each ```cmake is a project of the reader's own, built
 #   around it, whose program must print what ./your_program printed.
-# - ```bat: each line must be one that .github/workflows runs.
+# - ```bat: each line must be, whole, one that .github/workflows runs.
 # Any other block fails. The first run of stack_demo is the one the README's walkthrough table
 # must give in every column, as .ci/walkthrough.awk works it out from the code and the run.
-# Every link in every .md file must find its file and heading.
+# Every link in every .md file git tracks must find its file and heading.
 # .ci/run calls it; it runs on its own as well: bash .ci/check-docs.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -31,7 +32,7 @@ done | tar --null -T - -cf - | tar -xf - -C "$tree"
 cd "$tree"
 
 echo "--- links"
-find . -path ./build -prune -o -name '*.md' -print | while IFS= read -r page; do
+git -C "$OLDPWD" ls-files '*.md' | while IFS= read -r page; do
     { grep -o '](\([^)]*\))' "$page" || true; } | sed -n '/^](https\?:/!s/^](\(.*\))$/\1/p' |
         while IFS= read -r link; do
             file=${link%%#*} anchor=${link#"${link%%#*}"} target=$page
@@ -54,7 +55,7 @@ for i in 0 1; do  # blocks/I-PAGE-NN.KIND; an indented block would go unchecked
         END { exit bad }' "${pages[i]}" || fail "a block that nothing checks"
 done
 
-program="" commands=0
+program="" commands=0 tested=""
 check_table() {  # the README's walkthrough, every column, against the run in stack_demo-output
     echo "--- the README's walkthrough table"
     diff <(awk -F'|' '$2 ~ /^ [0-9]+ +$/ { for (i = 2; i < NF; i++) {
@@ -81,9 +82,15 @@ run_program() {  # PATH
     rm "$1"
 }
 run_command() {  # LINE
-    local command=${1//<a folder of your choice>/$installed}
+    local command=$1 folder
+    printf -v folder %q "$installed"
+    command=${command//<a folder of your choice>/$folder}
     command=${command//<the folder of GoogleTest\'s sources>//usr/src/googletest}
-    [[ $EUID != 0 ]] || command=${command#sudo }
+    if [[ $command == "sudo "* && $EUID != 0 ]]; then
+        echo "not root, so not run: $command"
+        return
+    fi
+    command=${command#sudo }
     echo "\$ $command"
     commands=$((commands + 1))
     if [[ $command =~ ^(\./|build/)[^[:space:]]*$ ]]; then
@@ -94,6 +101,8 @@ run_command() {  # LINE
     elif grep -q 'No tests were found' "$work/log" || { [[ $command == ctest* ]] &&
         ! grep -q 'tests passed, 0 tests failed out of [1-9]' "$work/log"; }; then
         fail "ran no test: $command"
+    elif grep -q 'tests passed, 0 tests failed out of [1-9]' "$work/log"; then
+        tested+=" ${name%%-*}"  # the number of the page whose command ran tests
     fi
 }
 embed() {  # CMAKELISTS
@@ -149,9 +158,10 @@ for block in "$work"/blocks/*; do
         g++ -std=c++17 -Wall -Wextra -Wconversion -Werror -fsyntax-only -Istack your_program.cpp
         ;;
     *.cmake) embed "$block" ;;
-    *.bat)
+    *.bat)  # each line, whole, as a workflow's run: line or a line of a run: block
         while IFS= read -r line; do
-            grep -qF -- "$line" .github/workflows/* || fail "$name: not in a workflow: $line"
+            sed -E 's/^ *(- )?(run: )?//; s/ \|\| exit \/b 1$//' .github/workflows/* |
+                grep -qxF -- "$line" || fail "$name: not in a workflow: $line"
         done < <(grep . "$block")
         echo "each line is run by .github/workflows"
         ;;
@@ -159,10 +169,12 @@ for block in "$work"/blocks/*; do
     esac
 done
 echo "--- $commands commands run"
+[[ $tested == *" 0"* ]] || fail "no command in the README ran the tests"
 
 [[ -e $work/stack_demo-output ]] || fail "no block runs stack_demo"
 
 # A user who only runs the program has no GoogleTest or Google Benchmark.
+[[ -f build/plain/CMakeCache.txt ]] || fail "no page builds the program alone in build/plain"
 ! grep -E '^(GTest|benchmark)_DIR' build/plain/CMakeCache.txt ||
     fail "the program alone looked for a test or benchmark library"
 echo "--- the README and BUILDING.md are right"
