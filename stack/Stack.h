@@ -9,8 +9,8 @@
 // pushed comes back the same way: ask isEmpty first to tell the two apart.
 inline constexpr std::int32_t EMPTY_RESULT = -999;
 
-// A stack of whole numbers: the last value pushed is the first one popped (last in, first
-// out), and it has room for a fixed number of them, set when it is made. When it has to say no
+// A stack of 32-bit whole numbers: the last value pushed is the first one popped (last in,
+// first out), with room for a fixed number of them, set when it is made. When it has to say no
 // (a push onto a full stack, a pop or peek on an empty one), it prints a message line itself,
 // and pop and peek give back EMPTY_RESULT.
 //
