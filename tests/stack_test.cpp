@@ -57,10 +57,8 @@ private:
     }
     int_type overflow(int_type c) override
     {
-        if (!traits_type::eq_int_type(c, traits_type::eof())) {
-            const char text = traits_type::to_char_type(c);
-            xsputn(&text, 1);
-        }
+        const char text = traits_type::to_char_type(c);
+        xsputn(&text, traits_type::eq_int_type(c, traits_type::eof()) ? 0 : 1);
         return traits_type::not_eof(c);
     }
     int sync() override
