@@ -3,12 +3,13 @@
 # it stands (uncommitted edits included; your own files and build folders are left alone).
 # Their fenced blocks, in page order, README first:
 # - ```sh: each line is run. A line that starts a program (./NAME, build/...) must exit 0, and
-#   stack_demo, answering 7, must print tests/transcript.txt; the program is deleted after, so
+#   stack_demo must pass tests/check_transcript.cmake; the program is deleted after, so
 #   each run needs a build before it. A ctest that ran no test fails. A block whose first line
 #   is "# Not checked here: <why>" is skipped, and said so. A line that starts with sudo is run
 #   without it as root, and skipped otherwise, saying so. The placeholders <a folder of your
 #   choice> and <the folder of GoogleTest's sources> become an install folder in the copy and
-#   /usr/src/googletest. Some command of the README must run tests, and pass.
+#   /usr/src/googletest. Some command of the README must run tests, and pass; BUILDING.md must
+#   say how many ("N is ... on Linux").
 # - ```text: what the program run last printed (stack_demo's as a terminal shows it), or, from
 #   "a new stack:" on, the array as .ci/walkthrough.awk draws it from that run.
 # - ```cpp: saved as your_program.cpp; each ```cmake is a project of the reader's own, built
@@ -55,7 +56,7 @@ for i in 0 1; do  # blocks/I-PAGE-NN.KIND; an indented block would go unchecked
         END { exit bad }' "${pages[i]}" || fail "a block that nothing checks"
 done
 
-program="" commands=0 tested=""
+program="" commands=0 readme_tests=""
 check_table() {  # the README's walkthrough, every column, against the run in stack_demo-output
     echo "--- the README's walkthrough table"
     diff <(awk -F'|' '$2 ~ /^ [0-9]+ +$/ { for (i = 2; i < NF; i++) {
@@ -67,8 +68,8 @@ run_program() {  # PATH
     local status=0
     [[ -x $1 ]] || fail "$1: no such program"
     if [[ $1 == *stack_demo ]]; then
+        cmake -D "DEMO=$PWD/$1" -P tests/check_transcript.cmake || fail "$1: not the transcript"
         "$1" <<<7 >"$work/output" || status=$?
-        cmp "$work/output" tests/transcript.txt || fail "$1 did not print tests/transcript.txt"
         if [[ ! -e $work/stack_demo-output ]]; then
             cp "$work/output" "$work/stack_demo-output"
             check_table
@@ -101,8 +102,8 @@ run_command() {  # LINE
     elif grep -q 'No tests were found' "$work/log" || { [[ $command == ctest* ]] &&
         ! grep -q 'tests passed, 0 tests failed out of [1-9]' "$work/log"; }; then
         fail "ran no test: $command"
-    elif grep -q 'tests passed, 0 tests failed out of [1-9]' "$work/log"; then
-        tested+=" ${name%%-*}"  # the number of the page whose command ran tests
+    elif [[ $name == 0-* ]] && grep -q 'tests passed, 0 tests failed out of' "$work/log"; then
+        readme_tests=$(sed -n 's/.*tests passed, 0 tests failed out of //p' "$work/log")
     fi
 }
 embed() {  # CMAKELISTS
@@ -169,7 +170,8 @@ for block in "$work"/blocks/*; do
     esac
 done
 echo "--- $commands commands run"
-[[ $tested == *" 0"* ]] || fail "no command in the README ran the tests"
+[[ -n $readme_tests ]] || fail "no command in the README ran the tests"
+grep -qF "N is $readme_tests on Linux" BUILDING.md || fail "BUILDING.md: not 'N is $readme_tests'"
 
 [[ -e $work/stack_demo-output ]] || fail "no block runs stack_demo"
 
